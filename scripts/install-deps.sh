@@ -4,8 +4,9 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ googletest
+  cmake make g++ googletest ccache
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
   libstb-dev python3-pil clang libclang-rt-14-dev

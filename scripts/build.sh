@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Configures and builds one configuration.   build.sh native|win32|win64 [TARGET]
+#   native: the platform-neutral core and its tests, with ASan and UBSan
+#   win32:  the program as shipped (32-bit) and its Windows tests
+#   win64:  the same sources as 64-bit, to run the Windows tests where the
+#           machine cannot execute 32-bit code
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+config="$1"; shift
+case "$config" in
+  native) args=(-DCMAKE_BUILD_TYPE=Debug) ;;
+  win32) args=(--toolchain "$root/cmake/mingw-w64-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  win64) args=(--toolchain "$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  *) echo "build.sh: unknown configuration $config" >&2; exit 2 ;;
+esac
+dir="$root/build/$config"
+[ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
+if [ $# -gt 0 ]; then
+  cmake --build "$dir" -j"$(nproc)" --target "$@"
+else
+  cmake --build "$dir" -j"$(nproc)"
+fi

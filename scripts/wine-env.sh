@@ -1,0 +1,40 @@
+# Environment of the project's private Wine prefixes. Sourced, not run.
+#   tpr_wine_setup ARCH   ARCH is win32 or win64; sets WINEPREFIX, HOME, ...
+#   TPR_WINE_ROOT         folder holding the prefixes (default: build/wine)
+here_env="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+tpr_wine_setup() {
+    local arch="$1"
+    export TPR_WINE_ROOT="${TPR_WINE_ROOT:-$here_env/../build/wine}"
+    mkdir -p "$TPR_WINE_ROOT"
+    TPR_WINE_ROOT="$(cd "$TPR_WINE_ROOT" && pwd)"
+    export WINEARCH="$arch"
+    export WINEPREFIX="$TPR_WINE_ROOT/$arch/prefix"
+    export WINEDEBUG=-all
+    export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+    # Wine links the documents folder to $HOME as it is when the prefix is made.
+    export HOME="$TPR_WINE_ROOT/$arch/home"
+    mkdir -p "$HOME"
+    if [ "$arch" = win64 ]; then TPR_WINE=/usr/lib/wine/wine64; else TPR_WINE=/usr/lib/wine/wine; fi
+    export TPR_WINE
+}
+
+# True when this machine can execute Wine's 32-bit loader (some sandboxes
+# run no 32-bit code at all).
+tpr_can_run_win32() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
+
+# Creates the prefix once (under a lock: ctest may start several tests).
+tpr_wine_prefix_ready() {
+    [ -f "$WINEPREFIX/.tpr-ready" ] && return 0
+    (
+        flock 9
+        [ -f "$WINEPREFIX/.tpr-ready" ] && exit 0
+        rm -rf "$WINEPREFIX"
+        "$TPR_WINE" wineboot -i >/dev/null 2>&1
+        # Without a window manager, Wine waits about 2 s on every hide of a
+        # shown window unless it draws the frames itself.
+        "$TPR_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+        wineserver -w
+        touch "$WINEPREFIX/.tpr-ready"
+    ) 9>"$TPR_WINE_ROOT/.lock-$WINEARCH"
+}

@@ -1,0 +1,10 @@
+#include "app/program_state.h"
+
+namespace tpr::win {
+
+ProgramState& Program() {
+    static ProgramState state;
+    return state;
+}
+
+}  // namespace tpr::win

@@ -1,0 +1,41 @@
+#include "common/fonts.h"
+
+#include "app/program_state.h"
+#include "main_window/form1.h"
+
+namespace tpr::win {
+namespace {
+
+BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
+    ::SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
+    return TRUE;
+}
+
+void ApplyFont(HWND form, HFONT font) {
+    if (form && font) ::EnumChildWindows(form, &SetFontOfChild, reinterpret_cast<LPARAM>(font));
+}
+
+}  // namespace
+
+UniqueHfont CreateInterfaceFont() {
+    // 8-point Tahoma, the interface face of the systems the program targets.
+    LOGFONTW font{};
+    font.lfHeight = -11;
+    font.lfWeight = FW_NORMAL;
+    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfQuality = DEFAULT_QUALITY;
+    wcscpy(font.lfFaceName, L"Tahoma");
+    return UniqueHfont(::CreateFontIndirectW(&font));
+}
+
+void ApplyContainerFont(HWND form) {
+    const Form1* main = Program().MainForm;
+    const HWND label = main ? main->lblFontContainer : nullptr;
+    ApplyFont(form, label ? reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)) : nullptr);
+}
+
+void ApplyFormFont(HWND form) {
+    ApplyFont(form, reinterpret_cast<HFONT>(::SendMessageW(form, WM_GETFONT, 0, 0)));
+}
+
+}  // namespace tpr::win

@@ -1,0 +1,152 @@
+#include "main_window/form1.h"
+
+#include <commctrl.h>
+
+#include "app/program_state.h"
+#include "common/fonts.h"
+#include "common/ui_texts.h"
+#include "common/vb_math.h"
+#include "errors/trap.h"
+#include "imaging/fit.h"
+#include "imaging/gdiplus_resize.h"
+#include "main_window/placeholder.h"
+#include "main_window/status_texts.h"
+#include "resources/resource_ids.h"
+#include "runtime/forms.h"
+#include "runtime/screen.h"
+
+namespace tpr::win {
+namespace {
+
+enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
+
+}  // namespace
+
+void Form1::Show() {
+    if (!hwnd()) {
+        const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId));
+        RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW, icon,
+                            static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        // Until the first activation sizes it, the window opens at about the
+        // size that leaves an 800 x 600 work area.
+        CreateWindowOfClass(kClassName, texts::AppName.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
+                            CW_USEDEFAULT, CW_USEDEFAULT, 816, 700, nullptr);
+    }
+    ::ShowWindow(hwnd(), SW_SHOW);
+    ::UpdateWindow(hwnd());
+}
+
+double Form1::ScaleWidth() const {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    return client.right * TwipsPerPixelX();
+}
+
+double Form1::ScaleHeight() const {
+    RECT client{};
+    ::GetClientRect(hwnd(), &client);
+    return client.bottom * TwipsPerPixelY();
+}
+
+double Form1::StatusBarHeight() const { return StatusBar1.HeightPixels() * TwipsPerPixelY(); }
+
+void Form1::CreateControls() {
+    picBox.Create(hwnd(), kPicBoxId);
+    StatusBar1.Create(hwnd(), kStatusBarId);
+    // Out of sight: the button exists, its click does nothing.
+    Command1 = ::CreateWindowExW(0, WC_BUTTONW, L"Command1", WS_CHILD | BS_PUSHBUTTON, -2000, -2000, 80, 24,
+                                 hwnd(), reinterpret_cast<HMENU>(kCommand1Id), ::GetModuleHandleW(nullptr),
+                                 nullptr);
+    interfaceFont_ = CreateInterfaceFont();
+    lblFontContainer = ::CreateWindowExW(0, WC_STATICW, L"", WS_CHILD, 0, 0, 0, 0, hwnd(),
+                                         reinterpret_cast<HMENU>(kFontContainerId),
+                                         ::GetModuleHandleW(nullptr), nullptr);
+    ::SendMessageW(lblFontContainer, WM_SETFONT, reinterpret_cast<WPARAM>(interfaceFont_.get()), FALSE);
+    imNoImage.SetPicture(DrawPlaceholderPicture());
+}
+
+void Form1::Form_Load() {
+    err::TopLevelTrap(L"Form1.Form_Load", [&] { ApplyContainerFont(hwnd()); });
+}
+
+void Form1::Form_Unload(int16_t& Cancel) {
+    err::TopLevelTrap(L"Form1.Form_Unload(Cancel)", [&] {}, Cancel);
+}
+
+void Form1::Form_Resize() {
+    err::TopLevelTrap(L"Form1.Form_Resize", [&] {
+        ::SetWindowTextW(hwnd(), texts::AppName.c_str());
+        ResizePhotoInProperties();
+        ResizingByPreset = false;
+    });
+}
+
+void Form1::ResizePhotoInProperties() {
+    err::LeafTrap(L"Form1.ResizePhotoInProperties", [&] {
+        picBox.SetVisible(false);
+        picBox.SetWidth(ScaleWidth());
+        const double workAreaHeight = ScaleHeight() - ClientAreaTop - StatusBarHeight();
+        // A work area without height or width (a window dragged that small,
+        // or minimised) has nothing to show: the view stays hidden, quietly.
+        if (workAreaHeight <= 0 || picBox.Width() <= 0) return;
+        picBox.SetHeight(workAreaHeight);
+
+        const int32_t boxWidth = RoundToLong(picBox.Width());
+        const int32_t boxHeight = RoundToLong(picBox.Height());
+        int32_t photoWidth = RoundToLong(picImage.width);
+        int32_t photoHeight = RoundToLong(picImage.height);
+        AdjustImageDimensions(photoWidth, photoHeight, boxWidth, boxHeight);
+
+        const double tppX = TwipsPerPixelX();
+        const double tppY = TwipsPerPixelY();
+        const int32_t pixelWidth = RoundToLong(photoWidth / tppX);
+        const int32_t pixelHeight = RoundToLong(photoHeight / tppY);
+        StatusBar1.SetPanelText(2, PhotoResolutionText(pixelWidth, pixelHeight));
+
+        GdiPlusSession session;
+        picBox.Move((picBox.Width() - photoWidth) / 2.0, (picBox.Height() - photoHeight) / 2.0 + ClientAreaTop);
+        picBox.SetPicture(ResizePicture(picImage.picture.Handle(), picImage.picture.Kind(), pixelWidth,
+                                        pixelHeight, RGB(255, 255, 255), true));
+        picBox.SetWidth(photoWidth);
+        picBox.SetHeight(photoHeight);
+        session.End();
+        picBox.SetVisible(true);
+    });
+}
+
+void Form1::SetNoImage() {
+    err::LeafTrap(L"Form1.SetNoImage", [&] {
+        picImage = imNoImage;
+        ResizePhotoInProperties();
+    });
+}
+
+LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE:
+        AddLoadedForm(L"Form1", hwnd());
+        CreateControls();
+        Form_Load();
+        return 0;
+    case WM_SIZE:
+        StatusBar1.Resize();
+        Form_Resize();
+        return 0;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) Command1_Click();
+        return 0;
+    case WM_CLOSE: {
+        int16_t cancel = 0;
+        Form_Unload(cancel);
+        ::DestroyWindow(hwnd());
+        return 0;
+    }
+    case WM_DESTROY:
+        RemoveLoadedForm(hwnd());
+        if (Program().MainForm == this) ::PostQuitMessage(0);
+        return 0;
+    default: return DefaultProcedure(message, wParam, lParam);
+    }
+}
+
+}  // namespace tpr::win

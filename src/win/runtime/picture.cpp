@@ -1,0 +1,106 @@
+#include "runtime/picture.h"
+
+#include <cstring>
+
+#include "errors/runtime_error.h"
+#include "runtime/unique_any.h"
+
+namespace tpr::win {
+namespace {
+
+// HIMETRIC (1/100 mm) to pixels of the screen.
+LONG HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int axis) {
+    const UniqueScreenDc screen(::GetDC(nullptr));
+    return ::MulDiv(himetric, ::GetDeviceCaps(screen.get(), axis), 2540);
+}
+
+[[noreturn]] void RaiseForFileError(DWORD osError) {
+    switch (osError) {
+    case ERROR_FILE_NOT_FOUND: Raise(kErrFileNotFound);
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_NAME:
+    case ERROR_BAD_NETPATH: Raise(kErrPathNotFound);
+    case ERROR_NOT_ENOUGH_MEMORY:
+    case ERROR_OUTOFMEMORY: Raise(kErrOutOfMemory);
+    default: Raise(kErrPermissionDenied);
+    }
+}
+
+}  // namespace
+
+PictureKind Picture::Kind() const {
+    SHORT type = PICTYPE_NONE;
+    if (picture_) picture_->get_Type(&type);
+    return type >= 1 && type <= 4 ? static_cast<PictureKind>(type) : PictureKind::None;
+}
+
+OLE_HANDLE Picture::Handle() const {
+    OLE_HANDLE handle = 0;
+    if (picture_) picture_->get_Handle(&handle);
+    return handle;
+}
+
+SIZE Picture::PixelSize() const {
+    OLE_XSIZE_HIMETRIC width = 0;
+    OLE_YSIZE_HIMETRIC height = 0;
+    if (picture_) {
+        picture_->get_Width(&width);
+        picture_->get_Height(&height);
+    }
+    if (Kind() == PictureKind::Bitmap) {
+        BITMAP info{};
+        if (::GetObjectW(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(Handle())), sizeof info, &info)) {
+            return {info.bmWidth, info.bmHeight};
+        }
+    }
+    return {HimetricToPixels(width, LOGPIXELSX), HimetricToPixels(height, LOGPIXELSY)};
+}
+
+Picture LoadPicture(const std::wstring& path) {
+    // Read the file ourselves so that the path stays UTF-16 and a missing file
+    // is told apart from one that is no picture.
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) RaiseForFileError(::GetLastError());
+    LARGE_INTEGER size{};
+    if (!::GetFileSizeEx(file.get(), &size)) RaiseForFileError(::GetLastError());
+    if (size.QuadPart == 0) Raise(kErrInvalidPicture);
+    if (size.QuadPart > 0x7FFFFFFF) Raise(kErrOutOfMemory);
+
+    UniqueHglobal memory(::GlobalAlloc(GMEM_MOVEABLE, static_cast<SIZE_T>(size.QuadPart)));
+    if (!memory) Raise(kErrOutOfMemory);
+    {
+        void* bytes = ::GlobalLock(memory.get());
+        DWORD read = 0;
+        const BOOL ok = ::ReadFile(file.get(), bytes, static_cast<DWORD>(size.QuadPart), &read, nullptr);
+        ::GlobalUnlock(memory.get());
+        if (!ok || read != size.QuadPart) RaiseForFileError(::GetLastError());
+    }
+
+    ComPtr<IStream> stream;
+    if (FAILED(::CreateStreamOnHGlobal(memory.get(), TRUE, stream.put()))) Raise(kErrOutOfMemory);
+    memory.release();  // the stream frees it now
+
+    ComPtr<IPicture> picture;
+    const HRESULT hr = ::OleLoadPicture(stream.get(), static_cast<LONG>(size.QuadPart), FALSE, IID_IPicture,
+                                        picture.put_void());
+    if (hr == E_OUTOFMEMORY) Raise(kErrOutOfMemory);
+    if (FAILED(hr) || !picture) Raise(kErrInvalidPicture);
+    return Picture(std::move(picture));
+}
+
+Picture PictureFromBitmap(UniqueHbitmap bitmap) {
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = bitmap.get();
+    description.bmp.hpal = nullptr;
+    ComPtr<IDispatch> dispatch;
+    ::OleCreatePictureIndirect(&description, IID_IDispatch, TRUE, dispatch.put_void());
+    ComPtr<IPicture> picture;
+    if (dispatch) dispatch->QueryInterface(IID_IPicture, picture.put_void());
+    if (picture) bitmap.release();
+    return Picture(std::move(picture));
+}
+
+}  // namespace tpr::win

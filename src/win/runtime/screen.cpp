@@ -1,0 +1,25 @@
+#include "runtime/screen.h"
+
+#include <windows.h>
+
+#include "common/vb_math.h"
+#include "runtime/unique_any.h"
+
+namespace tpr::win {
+namespace {
+
+double TwipsPerPixel(int axis) {
+    const UniqueScreenDc screen(::GetDC(nullptr));
+    const int dotsPerInch = ::GetDeviceCaps(screen.get(), axis);
+    return dotsPerInch > 0 ? 1440.0 / dotsPerInch : 15.0;
+}
+
+}  // namespace
+
+double TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
+double TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
+
+int PixelsX(double twips) { return RoundToLong(twips / TwipsPerPixelX()); }
+int PixelsY(double twips) { return RoundToLong(twips / TwipsPerPixelY()); }
+
+}  // namespace tpr::win

@@ -1,0 +1,26 @@
+// Runs the Win32 tests in one process set up as the program sets itself up:
+// OLE, the common controls, the text table and the last-error reader.
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <gtest/gtest.h>
+
+#include "common/ui_texts.h"
+#include "errors/runtime_error.h"
+
+namespace {
+uint32_t ReadLastOsError() { return ::GetLastError(); }
+}  // namespace
+
+int main(int argc, char** argv) {
+    ::OleInitialize(nullptr);
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+    ::InitCommonControlsEx(&controls);
+    tpr::SetLastOsErrorReader(&ReadLastOsError);
+    tpr::texts::LoadLanguageStrings();
+    ::testing::InitGoogleTest(&argc, argv);
+    const int result = RUN_ALL_TESTS();
+    ::OleUninitialize();
+    return result;
+}
