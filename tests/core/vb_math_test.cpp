@@ -1,21 +1,14 @@
+#include "common/vb_math.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "common/vb_math.h"
+#include "error_number.h"
 #include "errors/runtime_error.h"
 
 namespace tpr {
 namespace {
-
-int32_t ErrorNumberOf(void (*call)()) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e.number;
-    }
-    return 0;
-}
 
 TEST(RoundToLong, HalvesGoToTheEvenNeighbour) {
     EXPECT_EQ(RoundToLong(300.5), 300);

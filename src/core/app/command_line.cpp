@@ -1,0 +1,26 @@
+#include "app/command_line.h"
+
+#include <algorithm>
+#include <array>
+
+#include "common/path_helpers.h"
+#include "common/text_helpers.h"
+
+namespace tpr {
+
+std::optional<std::wstring> PhotoPathFromCommandLine(const std::wstring& arguments) {
+    if (arguments.empty() || arguments.find(L"\" \"") != std::wstring::npos) return std::nullopt;
+
+    std::wstring path = arguments;
+    path.erase(std::remove(path.begin(), path.end(), L'"'), path.end());
+
+    // Cameras write IMG_0001.JPG: the extension is matched in any letter case.
+    static constexpr std::array<const wchar_t*, 3> kPhotoExtensions = {L".jpg", L".bmp", L".gif"};
+    const std::wstring extension = AsciiLower(Spliting(path, L"."));
+    const bool isPhoto = std::any_of(kPhotoExtensions.begin(), kPhotoExtensions.end(),
+                                     [&](const wchar_t* known) { return extension == known; });
+    if (!isPhoto) return std::nullopt;
+    return path;
+}
+
+}  // namespace tpr

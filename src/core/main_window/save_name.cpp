@@ -1,0 +1,16 @@
+#include "main_window/save_name.h"
+
+#include "common/path_helpers.h"
+#include "common/text_helpers.h"
+
+namespace tpr {
+
+std::wstring SuggestedSaveName(const std::wstring& currentPhotoFileName) {
+    if (currentPhotoFileName.empty()) return {};
+    std::wstring extension = Spliting(currentPhotoFileName, L".");
+    const std::wstring folded = AsciiLower(extension);
+    if (folded != L".jpg" && folded != L".jpeg") extension = L".jpg";
+    return SplitingFileName(currentPhotoFileName) + L"_resized" + extension;
+}
+
+}  // namespace tpr
