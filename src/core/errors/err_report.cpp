@@ -273,6 +273,8 @@ std::wstring ErrLastReport() {
 
 std::wstring ErrLogFolder() { return Files().DocumentsFolder() + L'\\' + Platform().AppName(); }
 
+std::wstring ErrLogFilePath() { return ErrLogFolder() + L'\\' + std::wstring(kErrorReportFileName); }
+
 bool ErrWriteLog(std::wstring_view fileName) noexcept {
     bool written = false;
     Absorbing([&] {

@@ -51,6 +51,8 @@ std::wstring ErrLastReport();
 
 // The folder of the log: the documents folder and the application's name.
 std::wstring ErrLogFolder();
+// The log file the report dialog's folder links select.
+std::wstring ErrLogFilePath();
 // Appends the last report to `fileName` in the log folder (or to
 // `fileName` itself when it holds a path). True when the entry was written.
 bool ErrWriteLog(std::wstring_view fileName) noexcept;

@@ -29,6 +29,11 @@ std::wstring UpperCaseAscii(std::wstring_view text) {
 
 }  // namespace
 
+std::wstring ReportMailSubject(std::wstring_view appTitle, const AppVersion& version) {
+    return std::wstring(appTitle) + L" v" + std::to_wstring(version.major) + L'.' +
+           std::to_wstring(version.minor) + L" Error report";
+}
+
 std::wstring BuildMailtoAddress(std::wstring_view address, std::wstring_view subject, std::wstring_view body,
                                 std::wstring_view cc, std::wstring_view bcc, std::wstring_view attachment) {
     std::wstring query;

@@ -11,7 +11,13 @@
 #include <string_view>
 #include <vector>
 
+#include "errors/err_services.h"
+
 namespace tpr::err {
+
+// The subject of a mail to technical support: "Tessaly Photo Resizer v2.0
+// Error report". The revision is left out.
+std::wstring ReportMailSubject(std::wstring_view appTitle, const AppVersion& version);
 
 // "mailto:" with the address and a query of the non-empty parts: subject and
 // body escaped ("&", blanks, line breaks, and "%" and "#", which would
