@@ -76,12 +76,16 @@ inline ErrValue ToErrValue(std::wstring_view s) {
 inline ErrValue ToErrValue(const std::wstring& s) { return ToErrValue(std::wstring_view(s)); }
 inline ErrValue ToErrValue(const wchar_t* s) { return ToErrValue(std::wstring_view(s ? s : L"")); }
 template <class T>
-ErrValue ToErrValue(const std::vector<T>&) { return ErrValue::Array(); }
+ErrValue ToErrValue(const std::vector<T>&) {
+    return ErrValue::Array();
+}
 
 // Objects (windows, controls, dialogs) print as "{TypeName}": a type opts in
 // by giving a free function ErrTypeName(const T&) found by argument lookup.
 template <class T, class = decltype(ErrTypeName(std::declval<const T&>()))>
-ErrValue ToErrValue(const T& object) { return ErrValue::Object(ErrTypeName(object)); }
+ErrValue ToErrValue(const T& object) {
+    return ErrValue::Object(ErrTypeName(object));
+}
 template <class T, class = decltype(ErrTypeName(std::declval<const T&>()))>
 ErrValue ToErrValue(const T* object) {
     return object ? ErrValue::Object(ErrTypeName(*object)) : ErrValue::Object(L"Nothing");

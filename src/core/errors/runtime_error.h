@@ -14,12 +14,14 @@ enum ErrorNumber : int32_t {
     kErrInvalidCall = 5,      // "Invalid procedure call or argument"
     kErrOverflow = 6,         // "Overflow"
     kErrOutOfMemory = 7,      // "Out of memory"
+    kErrSubscriptOutOfRange = 9,  // "Subscript out of range"
     kErrDivisionByZero = 11,  // "Division by zero"
     kErrTypeMismatch = 13,    // "Type mismatch"
     kErrInternal = 51,        // "Internal error"
     kErrFileNotFound = 53,    // "File not found"
     kErrPermissionDenied = 70,  // "Permission denied"
     kErrPathNotFound = 76,    // "Path not found"
+    kErrObjectNotSet = 91,    // "Object variable or With block variable not set"
     kErrInvalidPicture = 481, // "Invalid picture"
 };
 

@@ -1,0 +1,108 @@
+#include "errors/mail_explorer.h"
+
+#include <gtest/gtest.h>
+
+namespace tpr::err {
+namespace {
+
+TEST(BuildMailtoAddress, EscapesSubjectAndBodyAndAddsTheOtherFields) {
+    const struct {
+        const wchar_t* subject;
+        const wchar_t* body;
+        const wchar_t* cc;
+        const wchar_t* bcc;
+        const wchar_t* attachment;
+        const wchar_t* address;
+    } cases[] = {
+        {L"", L"", L"", L"", L"", L"mailto:A"},
+        {L"a b&c", L"", L"", L"", L"", L"mailto:A?Subject=a%20b%26c"},
+        {L"", L"line one\r\nline two", L"", L"", L"", L"mailto:A?Body=line%20one%0D%0Aline%20two%0D%0A"},
+        {L"x\ny", L"", L"", L"", L"", L"mailto:A?Subject=x%0Ay"},
+        {L"x\r\ny\rz", L"", L"", L"", L"", L"mailto:A?Subject=x%0D%0Ay%0Dz"},
+        {L"", L"", L"c@x", L"b@x", L"C:\\My Logs\\ErrorReport.txt",
+         L"mailto:A?CC=c@x&BCC=b@x&Attacth=\"C:\\My Logs\\ErrorReport.txt\""},
+        {L"S", L"B", L"c", L"", L"", L"mailto:A?Subject=S&Body=B%0D%0A&CC=c"},
+        // Characters a mail program would decode or cut the address at.
+        {L"100% #1?", L"", L"", L"", L"", L"mailto:A?Subject=100%25%20%231?"},
+        {L"Tessaly Photo Resizer v2.0 Error report", L"", L"", L"", L"",
+         L"mailto:A?Subject=Tessaly%20Photo%20Resizer%20v2.0%20Error%20report"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(BuildMailtoAddress(L"A", c.subject, c.body, c.cc, c.bcc, c.attachment), c.address);
+    }
+}
+
+TEST(ShellErrorText, KnownCodesOnly) {
+    EXPECT_EQ(ShellErrorText(2), L"The specified file was not found.");
+    EXPECT_EQ(
+        ShellErrorText(31),
+        L"There is no application associated with the given file name extension. This error will also be "
+        L"returned if you attempt to print a file that is not printable.");
+    for (const int32_t code : {0, 3, 5, 8, 11, 26, 27}) EXPECT_NE(ShellErrorText(code), std::nullopt) << code;
+    for (const int32_t code : {1, 28, 29, 30, 32, 33, -1})
+        EXPECT_EQ(ShellErrorText(code), std::nullopt) << code;
+}
+
+TEST(ReportMailSubject, MajorAndMinorVersionOnly) {
+    EXPECT_EQ(ReportMailSubject(L"Tessaly Photo Resizer", {2, 0, 7}),
+              L"Tessaly Photo Resizer v2.0 Error report");
+    EXPECT_EQ(ReportMailSubject(L"T", {10, 12, 0}), L"T v10.12 Error report");
+}
+
+TEST(CheckFileManagerPath, ChecksDriveThenDiskThenFile) {
+    const std::vector<std::wstring> drives{L"A:\\", L"C:\\", L"E:\\"};
+    const std::wstring log = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\\ErrorReport.txt";
+    const struct {
+        std::wstring path;
+        FileManagerVerdict verdict;
+        std::vector<std::wstring> asked;  // the probes' arguments, in order
+    } cases[] = {
+        {log, FileManagerVerdict::Ok, {L"C:\\", log}},
+        {L"c:\\users\\ann\\x.txt", FileManagerVerdict::Ok, {L"c:\\", L"c:\\users\\ann\\x.txt"}},
+        {L"Q:\\x.txt", FileManagerVerdict::DriveNotPresent, {}},
+        {L"E:\\photos\\a.jpg", FileManagerVerdict::NoDisk, {L"E:\\"}},
+        {L"C:\\gone.txt", FileManagerVerdict::FileNotFound, {L"C:\\", L"C:\\gone.txt"}},
+        {L"C:\\", FileManagerVerdict::Ok, {L"C:\\", L"C:\\"}},
+        {L"C:", FileManagerVerdict::DriveNotPresent, {}},
+        {L"", FileManagerVerdict::DriveNotPresent, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::wstring> asked;
+        const FileManagerVerdict verdict = CheckFileManagerPath(
+            c.path, drives,
+            [&](const std::wstring& drive) {
+                asked.push_back(drive);
+                return drive != L"E:\\";
+            },
+            [&](std::wstring_view path) {
+                asked.emplace_back(path);
+                return path != L"C:\\gone.txt";
+            });
+        EXPECT_EQ(verdict, c.verdict) << c.path;
+        EXPECT_EQ(asked, c.asked) << c.path;
+    }
+}
+
+TEST(SplitDriveStrings, DropsTheEmptyPiecesAfterTheLastRoot) {
+    using namespace std::string_literals;
+    EXPECT_EQ(SplitDriveStrings(L"A:\\\0C:\\\0Z:\\\0\0"s),
+              (std::vector<std::wstring>{L"A:\\", L"C:\\", L"Z:\\"}));
+    EXPECT_EQ(SplitDriveStrings(L"C:\\\0\0"s), std::vector<std::wstring>{L"C:\\"});
+    EXPECT_TRUE(SplitDriveStrings(L"\0"s).empty());
+    EXPECT_TRUE(SplitDriveStrings(L"").empty());
+}
+
+TEST(DriveInfoItem, SerialNameAndFileSystem) {
+    const VolumeInformation volume{L"PHOTOS", 0x0A1B2C3D, L"NTFS"};
+    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoSerial), L"0A1B-2C3D");
+    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoVolumeName), L"PHOTOS");
+    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoFileSystem), L"NTFS");
+    EXPECT_EQ(DriveInfoItem(volume, 0), std::nullopt);
+    EXPECT_EQ(DriveInfoItem(volume, 4), std::nullopt);
+    EXPECT_EQ(FormatVolumeSerial(0), L"0000-0000");
+    EXPECT_EQ(FormatVolumeSerial(0xFFFFFFFF), L"FFFF-FFFF");
+    EXPECT_EQ(FormatVolumeSerial(0x1234ABCD), L"1234-ABCD");
+}
+
+}  // namespace
+}  // namespace tpr::err
