@@ -22,7 +22,7 @@ exe="$root/build/$cfg/src/win/TessalyPhotoResizer.exe"
 args=()
 if [ $# -gt 0 ]; then
   photo="$(realpath "$1")"
-  args=("\"Z:${photo//\//\\}\"")
+  args=("Z:${photo//\//\\}")
 fi
 
 export TPR_CFG="$cfg" TPR_EXE="$exe" TPR_SHOT="$root/build/screenshot.png"

@@ -22,6 +22,11 @@ enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
 
 }  // namespace
 
+// The window goes while the object is whole, so its own handlers see it go.
+Form1::~Form1() {
+    if (hwnd()) ::DestroyWindow(hwnd());
+}
+
 void Form1::Show() {
     if (!hwnd()) {
         const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId));

@@ -18,6 +18,7 @@ public:
     static constexpr wchar_t kClassName[] = L"ThunderRT6FormDC";
 
     Form1() = default;
+    ~Form1() override;
 
     // Creates the window on first use (its load handler runs then) and shows it.
     void Show();

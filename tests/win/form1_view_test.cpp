@@ -1,0 +1,79 @@
+// The main window's photo view: fitted, never enlarged, centred in the work
+// area, and reported in the status bar's second panel.
+#include "form1_fixture.h"
+#include "runtime/text.h"
+#include "test_pictures.h"
+
+namespace tpr::test {
+namespace {
+
+constexpr COLORREF kGreen = RGB(30, 160, 60);
+
+TEST_F(Form1Test, SmallPhotoIsShownAtItsOwnSizeCentred) {
+    SetWorkArea(1000, 700);
+    form.picImage.SetPicture(SolidPicture(640, 480, kGreen));
+    form.ResizePhotoInProperties();
+
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 640x480  ");
+    const RECT view = ViewRect();
+    EXPECT_EQ(view.left, 180);
+    EXPECT_EQ(view.top, 110);
+    EXPECT_EQ(view.right - view.left, 640);
+    EXPECT_EQ(view.bottom - view.top, 480);
+    EXPECT_TRUE(form.picBox.Visible());
+    const auto shown = ReadPixels(form.picBox.GetPicture());
+    EXPECT_EQ(shown.width, 640);
+    EXPECT_TRUE(Near(shown.at(320, 240), kGreen));
+}
+
+TEST_F(Form1Test, WidePhotoIsFittedWithEqualStripsAboveAndBelow) {
+    SetWorkArea(800, 600);
+    form.picImage.SetPicture(SolidPicture(2000, 1000, kGreen));
+    form.ResizePhotoInProperties();
+
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 800x400  ");
+    const RECT view = ViewRect();
+    EXPECT_EQ(view.left, 0);
+    EXPECT_EQ(view.top, 100);
+    EXPECT_EQ(view.bottom, 500);
+    EXPECT_EQ(ReadPixels(form.picBox.GetPicture()).height, 400);
+}
+
+TEST_F(Form1Test, EveryChangeOfTheWindowSizeRefitsThePhoto) {
+    form.picImage.SetPicture(SolidPicture(2000, 1000, kGreen));
+    SetWorkArea(400, 500);
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 400x200  ");
+    SetWorkArea(1000, 300);
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 600x300  ");
+    EXPECT_EQ(ReadPixels(form.picBox.GetPicture()).width, 600);
+}
+
+TEST_F(Form1Test, PlaceholderIsShownAtItsNaturalSize) {
+    SetWorkArea(800, 600);
+    form.SetNoImage();
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 355x296  ");
+    const auto shown = ReadPixels(form.picBox.GetPicture());
+    EXPECT_TRUE(Near(shown.at(2, 2), RGB(255, 255, 255)));
+    int blue = 0;
+    for (COLORREF c : shown.values) blue += (GetBValue(c) > GetRValue(c) + 40) ? 1 : 0;
+    EXPECT_GT(blue, 1000) << "the light-blue lettering is drawn";
+}
+
+TEST_F(Form1Test, WorkAreaWithoutHeightHidesTheViewQuietly) {
+    SetWorkArea(800, 600);
+    form.SetNoImage();
+    SetWorkArea(800, 0);
+    EXPECT_FALSE(form.picBox.Visible());
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 355x296  ");
+    SetWorkArea(300, 200);
+    EXPECT_TRUE(form.picBox.Visible()) << "a usable size shows the view again";
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 240x200  ");
+}
+
+TEST_F(Form1Test, ThirdPanelCarriesTheResizeHint) {
+    EXPECT_EQ(form.StatusBar1.PanelText(3), L"Drag the window border or corner to resize the phoro --->");
+    EXPECT_EQ(win::WindowText(form.hwnd()), L"Tessaly Photo Resizer");
+}
+
+}  // namespace
+}  // namespace tpr::test
