@@ -14,7 +14,7 @@ case "$config" in
   *) echo "build.sh: unknown configuration $config" >&2; exit 2 ;;
 esac
 dir="$root/build/$config"
-[ -f "$dir/CMakeCache.txt" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
+[ -f "$dir/Makefile" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 if [ $# -gt 0 ]; then
   cmake --build "$dir" -j"$(nproc)" --target "$@"
 else
