@@ -14,6 +14,8 @@ case "$config" in
   *) echo "build.sh: unknown configuration $config" >&2; exit 2 ;;
 esac
 dir="$root/build/$config"
+# Worktrees of the same project share compiler-cache hits.
+export CCACHE_BASEDIR="$root"
 [ -f "$dir/Makefile" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 if [ $# -gt 0 ]; then
   cmake --build "$dir" -j"$(nproc)" --target "$@"
