@@ -35,6 +35,14 @@ public:
     void SetNoImage();
     void Command1_Click() {}
 
+    // Commands.
+    void bnOpen();
+    void bnSave();
+    std::wstring GetReportPath();
+    void RotateCCW();
+    void RotateCW();
+    void mnuHelpAbout_Click();
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Controls.
