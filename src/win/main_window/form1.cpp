@@ -138,7 +138,11 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Resize();
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) Command1_Click();
+        if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) {
+            Command1_Click();
+        } else if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
+            CommandBars1_Execute(LOWORD(wParam));
+        }
         return 0;
     case WM_CLOSE: {
         int16_t cancel = 0;

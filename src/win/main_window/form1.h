@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 
 #include "main_window/picture_box.h"
@@ -34,6 +35,21 @@ public:
     void ResizePhotoInProperties();
     void SetNoImage();
     void Command1_Click() {}
+
+    // Command identifiers of the command bar's controls.
+    enum CommandId : int32_t {
+        kCommandOpen = 1,
+        kCommandSave = 2,
+        kCommandPreset640 = 3,
+        kCommandPreset800 = 4,
+        kCommandPreset1024 = 5,
+        kCommandPreset1280 = 6,
+        kCommandRotateCcw = 7,
+        kCommandRotateCw = 8,
+        kCommandAbout = 9,
+        kCommandQuality = 22,
+    };
+    void CommandBars1_Execute(int32_t Control);
 
     // Commands.
     void bnOpen();
