@@ -18,25 +18,16 @@ ULONG_PTR StartGdiPlus() {
 
 void StopGdiPlus(ULONG_PTR token) { GdiplusShutdown(token); }
 
-Canvas::Canvas(COLORREF background, int32_t width, int32_t height) : dc_(::CreateCompatibleDC(nullptr)) {
-    if (!dc_) Raise(kErrOutOfMemory);
-    const int planes = ::GetDeviceCaps(dc_.get(), PLANES);
-    const int bitsPerPixel = ::GetDeviceCaps(dc_.get(), BITSPIXEL);
-    bitmap_.reset(::CreateBitmap(width, height, planes, bitsPerPixel, nullptr));
-    // A bitmap the system cannot make is a photo too large to show: say so
-    // rather than show nothing.
-    if (!bitmap_) Raise(kErrOutOfMemory);
-    defaultBitmap_ = ::SelectObject(dc_.get(), bitmap_.get());
+Canvas::Canvas(COLORREF background, int32_t width, int32_t height) {
+    const int planes = ::GetDeviceCaps(dc(), PLANES);
+    const int bitsPerPixel = ::GetDeviceCaps(dc(), BITSPIXEL);
+    // A bitmap the system cannot make is a photo too large to show: Select
+    // says so rather than show nothing.
+    memory_.Select(UniqueHbitmap(::CreateBitmap(width, height, planes, bitsPerPixel, nullptr)));
 
     const UniqueHbrush brush(::CreateSolidBrush(background));
-    const SelectGuard useBrush(dc_.get(), brush.get());
-    ::PatBlt(dc_.get(), 0, 0, width, height, PATCOPY);
-}
-
-UniqueHbitmap Canvas::Release() {
-    ::SelectObject(dc_.get(), defaultBitmap_);
-    dc_.reset();
-    return std::move(bitmap_);
+    const SelectGuard useBrush(dc(), brush.get());
+    ::PatBlt(dc(), 0, 0, width, height, PATCOPY);
 }
 
 void DrawScaledImage(GpImage* image, HDC dc, int32_t width, int32_t height, bool keepAspect) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <utility>
 
+#include "imaging/memory_bitmap.h"
 #include "runtime/picture.h"
 #include "runtime/unique_any.h"
 
@@ -37,18 +38,16 @@ private:
 Picture ResizePicture(OLE_HANDLE handle, PictureKind kind, int32_t width, int32_t height, COLORREF background,
                       bool keepAspect);
 
-// A screen-compatible memory bitmap filled with one colour, selected into its
+// A bitmap in the screen's format filled with one colour, selected into its
 // own device context until Release hands the bitmap out.
 class Canvas {
 public:
     Canvas(COLORREF background, int32_t width, int32_t height);
-    HDC dc() const { return dc_.get(); }
-    UniqueHbitmap Release();
+    HDC dc() const { return memory_.dc(); }
+    UniqueHbitmap Release() { return memory_.Release(); }
 
 private:
-    UniqueHbitmap bitmap_;  // declared first: destroyed after the context it is selected into
-    UniqueHdc dc_;
-    HGDIOBJ defaultBitmap_ = nullptr;
+    MemoryBitmap memory_;
 };
 
 // Draws the whole image into the canvas, stretched or centred with its
