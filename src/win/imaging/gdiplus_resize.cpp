@@ -4,6 +4,8 @@
 
 #include "errors/runtime_error.h"
 #include "imaging/fit.h"
+#include "imaging/platform_capabilities.h"
+#include "imaging/prefilter.h"
 
 namespace tpr::win {
 
@@ -30,7 +32,20 @@ Canvas::Canvas(COLORREF background, int32_t width, int32_t height) {
     ::PatBlt(dc(), 0, 0, width, height, PATCOPY);
 }
 
-void DrawScaledImage(GpImage* image, HDC dc, int32_t width, int32_t height, bool keepAspect) {
+ScaleSource PixelImage(std::vector<uint32_t> pixels, int32_t width, int32_t height) {
+    ScaleSource source;
+    source.pixels = std::move(pixels);
+    source.width = width;
+    source.height = height;
+    GpBitmap* bitmap = nullptr;
+    DllExports::GdipCreateBitmapFromScan0(width, height, width * 4, PixelFormat32bppRGB,
+                                          reinterpret_cast<BYTE*>(source.pixels.data()), &bitmap);
+    source.image.reset(bitmap);
+    return source;
+}
+
+void DrawScaledImage(const ScaleSource& source, HDC dc, int32_t width, int32_t height, bool keepAspect) {
+    GpImage* image = source.image.get();
     UniqueGdipGraphics graphics;
     DllExports::GdipCreateFromHDC(dc, graphics.put());
     DllExports::GdipSetInterpolationMode(graphics.get(), InterpolationModeHighQualityBicubic);
@@ -38,13 +53,12 @@ void DrawScaledImage(GpImage* image, HDC dc, int32_t width, int32_t height, bool
         DllExports::GdipDrawImageRectI(graphics.get(), image, 0, 0, width, height);
         return;
     }
-    UINT sourceWidth = 0, sourceHeight = 0;
-    DllExports::GdipGetImageWidth(image, &sourceWidth);
-    DllExports::GdipGetImageHeight(image, &sourceHeight);
-    const DrawRect rect = AspectDrawRect(static_cast<int32_t>(sourceWidth), static_cast<int32_t>(sourceHeight),
-                                         width, height);
+    UINT imageWidth = 0, imageHeight = 0;
+    DllExports::GdipGetImageWidth(image, &imageWidth);
+    DllExports::GdipGetImageHeight(image, &imageHeight);
+    const DrawRect rect = AspectDrawRect(source.width, source.height, width, height);
     DllExports::GdipDrawImageRectRectI(graphics.get(), image, rect.x, rect.y, rect.width, rect.height, 0, 0,
-                                       static_cast<INT>(sourceWidth), static_cast<INT>(sourceHeight), UnitPixel,
+                                       static_cast<INT>(imageWidth), static_cast<INT>(imageHeight), UnitPixel,
                                        nullptr, nullptr, nullptr);
 }
 
@@ -89,15 +103,36 @@ UniqueGdipImage ImageFromHandle(OLE_HANDLE handle, PictureKind kind, int32_t wid
     return image;
 }
 
+// The image GDI+ draws for the picture: where GDI+ itself would alias a
+// large shrink, a bitmap reduced beforehand, otherwise the picture as it is.
+ScaleSource SourceToDraw(OLE_HANDLE handle, PictureKind kind, int32_t width, int32_t height,
+                         bool keepAspect) {
+    if (kind == PictureKind::Bitmap && !ShrinkPrefilters()) {
+        ScaleSource reduced = ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), width,
+                                            height, keepAspect);
+        if (reduced.image) return reduced;
+    }
+    ScaleSource source;
+    source.image = ImageFromHandle(handle, kind, width, height);
+    UINT imageWidth = 0, imageHeight = 0;
+    if (source.image) {
+        DllExports::GdipGetImageWidth(source.image.get(), &imageWidth);
+        DllExports::GdipGetImageHeight(source.image.get(), &imageHeight);
+    }
+    source.width = static_cast<int32_t>(imageWidth);
+    source.height = static_cast<int32_t>(imageHeight);
+    return source;
+}
+
 }  // namespace
 
 Picture ResizePicture(OLE_HANDLE handle, PictureKind kind, int32_t width, int32_t height, COLORREF background,
                       bool keepAspect) {
-    UniqueGdipImage image = ImageFromHandle(handle, kind, width, height);
-    if (!image) return {};
+    ScaleSource source = SourceToDraw(handle, kind, width, height, keepAspect);
+    if (!source.image) return {};
     Canvas canvas(background, width, height);
-    DrawScaledImage(image.get(), canvas.dc(), width, height, keepAspect);
-    image.reset();
+    DrawScaledImage(source, canvas.dc(), width, height, keepAspect);
+    source.image.reset();
     return PictureFromBitmap(canvas.Release());
 }
 

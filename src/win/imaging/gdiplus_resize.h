@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "imaging/memory_bitmap.h"
 #include "runtime/picture.h"
@@ -34,7 +35,10 @@ private:
 // A new bitmap picture of width x height pixels on the background colour with
 // the source drawn on it (centred with its proportions when keepAspect), or no
 // picture when GDI+ cannot read the source or the kind is none. The source
-// stays owned by the caller. Needs a running GDI+ session.
+// stays owned by the caller. Needs a running GDI+ session. Where GDI+ does not
+// prefilter when it shrinks (ShrinkPrefilters), a bitmap drawn at less than
+// half its size is first reduced by area averaging, and GDI+ draws the
+// reduced copy into the same rectangle.
 Picture ResizePicture(OLE_HANDLE handle, PictureKind kind, int32_t width, int32_t height, COLORREF background,
                       bool keepAspect);
 
@@ -50,8 +54,20 @@ private:
     MemoryBitmap memory_;
 };
 
-// Draws the whole image into the canvas, stretched or centred with its
-// proportions, in interpolation mode 7.
-void DrawScaledImage(Gdiplus::GpImage* image, HDC dc, int32_t width, int32_t height, bool keepAspect);
+// An image for GDI+ to draw and the size of the picture it stands for. The
+// drawing's rectangle is worked out from that size, so that a copy reduced
+// beforehand lands exactly where the picture itself would.
+struct ScaleSource {
+    std::vector<uint32_t> pixels;  // what an image made from pixels reads: it outlives the image
+    UniqueGdipImage image;
+    int32_t width = 0, height = 0;
+};
+
+// 32-bit pixels (0x00RRGGBB, rows from the top) as an image of their own size.
+ScaleSource PixelImage(std::vector<uint32_t> pixels, int32_t width, int32_t height);
+
+// Draws the whole image into the canvas, stretched, or centred with the
+// proportions of the picture it stands for, in interpolation mode 7.
+void DrawScaledImage(const ScaleSource& source, HDC dc, int32_t width, int32_t height, bool keepAspect);
 
 }  // namespace tpr::win

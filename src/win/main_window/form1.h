@@ -75,6 +75,7 @@ public:
 
 private:
     void CreateControls();
+    void Rotate(bool left);
 
     UniqueHfont interfaceFont_;
 };

@@ -1,0 +1,81 @@
+#include "imaging/platform_capabilities.h"
+
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "imaging/gdi_rotate.h"
+#include "imaging/gdiplus_resize.h"
+#include "imaging/memory_bitmap.h"
+#include "imaging/quarter_turn.h"
+
+namespace tpr::win {
+namespace {
+
+constexpr int kCapabilities = 2;
+constexpr int kNotForced = -1;
+
+int& Forced(Capability capability) {
+    static int forced[kCapabilities] = {kNotForced, kNotForced};
+    return forced[static_cast<int>(capability)];
+}
+
+bool Answer(Capability capability, bool (*measure)()) {
+    if (Forced(capability) != kNotForced) return Forced(capability) != 0;
+    static std::optional<bool> measured[kCapabilities];
+    std::optional<bool>& answer = measured[static_cast<int>(capability)];
+    if (!answer) answer = measure();
+    return *answer;
+}
+
+bool MeasurePlgBltTurns() {
+    constexpr int32_t kWidth = 3, kHeight = 2;
+    const DibSurface source(kWidth, kHeight), target(kHeight, kWidth);
+    uint32_t* marked = source.Pixels();
+    marked[0] = 0xFF0000;           // upper-left
+    marked[kWidth - 1] = 0x00FF00;  // upper-right
+    if (!BlitQuarterTurn(true, target.dc(), kHeight, kWidth, source.dc(), kWidth, kHeight)) return false;
+    uint32_t turned[kWidth * kHeight];
+    QuarterTurnPixels(true, source.Pixels(), kWidth, kHeight, turned);
+    return std::equal(turned, turned + kWidth * kHeight, target.Pixels());
+}
+
+bool MeasureShrinkPrefilters() {
+    const GdiPlusSession session;
+    constexpr int32_t kDrawn = 4;
+    for (int32_t factor : {4, 5}) {
+        const int32_t size = kDrawn * factor;
+        std::vector<uint32_t> checkerboard(static_cast<size_t>(size) * size);
+        for (int32_t y = 0; y < size; ++y) {
+            for (int32_t x = 0; x < size; ++x)
+                checkerboard[static_cast<size_t>(y) * size + x] = (x + y) % 2 ? 0xFFFFFF : 0;
+        }
+        const ScaleSource source = PixelImage(std::move(checkerboard), size, size);
+        const DibSurface canvas(kDrawn, kDrawn);
+        DrawScaledImage(source, canvas.dc(), kDrawn, kDrawn, true);
+        const uint32_t* drawn = canvas.Pixels();
+        // Only the inner pixels: the outer ones may be blended with what
+        // lies beyond the picture.
+        for (int32_t y = 1; y < kDrawn - 1; ++y) {
+            for (int32_t x = 1; x < kDrawn - 1; ++x) {
+                const uint32_t green = (drawn[y * kDrawn + x] >> 8) & 0xFF;
+                if (green < 80 || green > 176) return false;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool PlgBltTurns() { return Answer(Capability::PlgBltTurns, &MeasurePlgBltTurns); }
+bool ShrinkPrefilters() { return Answer(Capability::ShrinkPrefilters, &MeasureShrinkPrefilters); }
+
+ForcedCapability::ForcedCapability(Capability capability, bool capable)
+    : capability_(capability), previous_(Forced(capability)) {
+    Forced(capability) = capable ? 1 : 0;
+}
+
+ForcedCapability::~ForcedCapability() { Forced(capability_) = previous_; }
+
+}  // namespace tpr::win

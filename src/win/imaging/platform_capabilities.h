@@ -1,0 +1,43 @@
+// What the platform's GDI and GDI+ can be relied on for. Each answer is found
+// out once per process by the platform's behaviour, never by its name or
+// version, and where the platform falls short the program does the work
+// itself; where it does not, the platform's own calls run untouched.
+#pragma once
+
+namespace tpr::win {
+
+// Whether PlgBlt turns a picture a quarter exactly. Wine 8 returns success
+// but squashes and mirrors instead (a rotating world transform does the
+// same), as measured with a quarter turn of a 3 x 2 picture with two marked
+// corners. Probe: that turn, and the marks must land where a quarter turn
+// puts them. Where they do not, the rotation turns the pixels itself
+// (QuarterTurnPixels) on the same work surface.
+bool PlgBltTurns();
+
+// Whether GDI+ prefilters when it shrinks in interpolation mode 7. Wine 8's
+// mode 7 is bilinear with no prefilter: a 1-pixel checkerboard shrunk from
+// 4000 x 3000 to 800 x 600 stays black and white (standard deviation 127.5)
+// and fine textures show moiré, where Windows gives flat grey. Probe:
+// checkerboards shrunk 4 and 5 times, which a prefilter turns grey and a
+// sampling filter leaves black or white whatever its phase. Where they do
+// not turn grey, ResizePicture reduces a bitmap by area averaging first
+// (ReducedBitmap).
+bool ShrinkPrefilters();
+
+// Test seam: while one lives, the probe of `capability` answers `capable`
+// without measuring, as on a platform that has it or lacks it.
+enum class Capability { PlgBltTurns, ShrinkPrefilters };
+
+class ForcedCapability {
+public:
+    ForcedCapability(Capability capability, bool capable);
+    ~ForcedCapability();
+    ForcedCapability(const ForcedCapability&) = delete;
+    ForcedCapability& operator=(const ForcedCapability&) = delete;
+
+private:
+    Capability capability_;
+    int previous_;
+};
+
+}  // namespace tpr::win

@@ -1,0 +1,189 @@
+// The shrink GDI+ lacks under Wine: fine detail averages out instead of
+// aliasing, and the drawing lands exactly where GDI+ alone puts it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "form1_fixture.h"
+#include "imaging/gdiplus_resize.h"
+#include "imaging/platform_capabilities.h"
+#include "imaging/prefilter.h"
+#include "test_pictures.h"
+
+namespace tpr::test {
+namespace {
+
+using win::Capability;
+using win::ForcedCapability;
+using win::Picture;
+using win::PictureKind;
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+COLORREF Checkerboard(int x, int y) { return (x + y) % 2 ? kWhite : RGB(0, 0, 0); }
+
+// Standard deviation of the green channel inside the border of `margin` pixels.
+double Deviation(const Pixels& pixels, int margin) {
+    double sum = 0, squares = 0;
+    int count = 0;
+    for (int y = margin; y < pixels.height - margin; ++y) {
+        for (int x = margin; x < pixels.width - margin; ++x) {
+            const double level = GetGValue(pixels.at(x, y));
+            sum += level;
+            squares += level * level;
+            ++count;
+        }
+    }
+    const double mean = sum / count;
+    return std::sqrt(squares / count - mean * mean);
+}
+
+class PrefilterViewTest : public Form1Test {
+protected:
+    // A 4000 x 3000 checkerboard of single pixels shown in an 800 x 600 work area.
+    Pixels ShownCheckerboard() {
+        SetWorkArea(800, 600);
+        form.picImage.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, Checkerboard)));
+        form.ResizePhotoInProperties();
+        return ReadPixels(form.picBox.GetPicture());
+    }
+};
+
+TEST_F(PrefilterViewTest, CheckerboardShrunkTo800x600IsFlatGrey) {
+    const Pixels shown = ShownCheckerboard();
+    ASSERT_EQ(shown.width, 800);
+    ASSERT_EQ(shown.height, 600);
+    EXPECT_LE(Deviation(shown, 2), 8.0);
+    EXPECT_TRUE(Near(shown.at(400, 300), RGB(128, 128, 128), 8));
+}
+
+TEST_F(PrefilterViewTest, WhereGdiPlusPrefiltersItGetsThePhotoAsItIs) {
+    const ForcedCapability prefilters(Capability::ShrinkPrefilters, true);
+    // Wine's GDI+ then samples the checkerboard: it stays black and white.
+    EXPECT_GT(Deviation(ShownCheckerboard(), 2), 100.0);
+}
+
+class ResizePrefilterTest : public ::testing::Test {
+protected:
+    static std::vector<COLORREF> Resized(const Picture& source, int width, int height, bool keepAspect,
+                                         bool prefilters) {
+        const ForcedCapability forced(Capability::ShrinkPrefilters, prefilters);
+        return ReadPixels(win::ResizePicture(source.Handle(), source.Kind(), width, height, kWhite, keepAspect))
+            .values;
+    }
+
+    win::GdiPlusSession session_;
+};
+
+TEST_F(ResizePrefilterTest, DrawingLandsExactlyWhereGdiPlusAlonePutsIt) {
+    struct Case {
+        int sourceWidth, sourceHeight, width, height;
+        bool keepAspect;
+    };
+    const Case cases[] = {
+        {4000, 3000, 300, 100, true},   // 133 x 100 at (84, 0)
+        {4000, 3000, 200, 200, true},   // 200 x 150 at (0, 25)
+        {1000, 4000, 301, 99, true},    // narrow: strips left and right
+        {4001, 2999, 800, 600, true},   // odd sizes, proportions all but equal
+        {4000, 3000, 200, 200, false},  // stretched over the whole canvas
+        {3000, 100, 250, 90, false},    // reduced across only
+    };
+    for (const Case& c : cases) {
+        const Picture source = SolidPicture(c.sourceWidth, c.sourceHeight, RGB(200, 30, 30));
+        EXPECT_TRUE(Resized(source, c.width, c.height, c.keepAspect, false) ==
+                    Resized(source, c.width, c.height, c.keepAspect, true))
+            << c.sourceWidth << "x" << c.sourceHeight << " into " << c.width << "x" << c.height;
+    }
+}
+
+// Quadrants of four colours, so that a picture read upside down or mirrored shows.
+COLORREF Quadrants(int x, int y) {
+    static const COLORREF colours[4] = {RGB(250, 0, 0), RGB(0, 250, 0), RGB(0, 0, 250), RGB(250, 250, 0)};
+    return colours[(x >= 600 ? 1 : 0) + (y >= 400 ? 2 : 0)];
+}
+
+// The same quadrants in a bitmap of another storage: bottom-up or 24-bit DIB
+// sections, and a bitmap in the screen's format.
+win::UniqueHbitmap QuadrantsStoredAs(int height, int bitCount, bool screenFormat) {
+    constexpr int kWidth = 1200, kHeight = 800;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kWidth;
+    info.bmiHeader.biHeight = height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = static_cast<WORD>(bitCount);
+    std::vector<uint32_t> top(kWidth * kHeight);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x) {
+            const COLORREF c = Quadrants(x, y);
+            top[y * kWidth + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+        }
+    }
+    // SetDIBits takes the rows from the top when told the height is negative.
+    BITMAPINFO topDown = info;
+    topDown.bmiHeader.biHeight = -kHeight;
+    topDown.bmiHeader.biBitCount = 32;
+    const win::UniqueScreenDc screen(::GetDC(nullptr));
+    win::UniqueHbitmap bitmap;
+    if (screenFormat) {
+        bitmap.reset(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
+    } else {
+        void* bits = nullptr;
+        bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    }
+    ::SetDIBits(screen.get(), bitmap.get(), 0, kHeight, top.data(), &topDown, DIB_RGB_COLORS);
+    return bitmap;
+}
+
+TEST_F(ResizePrefilterTest, EveryStorageOfABitmapIsReadTheRightWayUp) {
+    const Picture topDown = win::PictureFromBitmap(MakeBitmap(1200, 800, Quadrants));
+    const auto expected = Resized(topDown, 300, 200, true, false);
+    {
+        const Pixels pixels{300, 200, expected};
+        EXPECT_TRUE(Near(pixels.at(10, 10), RGB(250, 0, 0)));
+        EXPECT_TRUE(Near(pixels.at(290, 10), RGB(0, 250, 0)));
+        EXPECT_TRUE(Near(pixels.at(10, 190), RGB(0, 0, 250)));
+        EXPECT_TRUE(Near(pixels.at(290, 190), RGB(250, 250, 0)));
+    }
+    struct Storage {
+        const char* name;
+        int height, bitCount;
+        bool screenFormat;
+    };
+    const Storage storages[] = {
+        {"bottom-up 32-bit", 800, 32, false}, {"top-down 24-bit", -800, 24, false},
+        {"bottom-up 24-bit", 800, 24, false}, {"screen format", 800, 32, true}};
+    for (const Storage& storage : storages) {
+        const Picture picture =
+            win::PictureFromBitmap(QuadrantsStoredAs(storage.height, storage.bitCount, storage.screenFormat));
+        EXPECT_TRUE(Resized(picture, 300, 200, true, false) == expected) << storage.name;
+    }
+}
+
+TEST_F(ResizePrefilterTest, ReducesToTwiceTheDrawingAndNoFurther) {
+    const win::UniqueHbitmap bitmap = MakeBitmap(4000, 3000, Checkerboard);
+    // Drawn at 133 x 100 on a 300 x 100 canvas: reduced to 266 x 200.
+    const win::ScaleSource reduced = win::ReducedBitmap(bitmap.get(), 300, 100, true);
+    ASSERT_TRUE(reduced.image);
+    UINT width = 0, height = 0;
+    Gdiplus::DllExports::GdipGetImageWidth(reduced.image.get(), &width);
+    Gdiplus::DllExports::GdipGetImageHeight(reduced.image.get(), &height);
+    EXPECT_EQ(width, 266u);
+    EXPECT_EQ(height, 200u);
+    EXPECT_EQ(reduced.width, 4000) << "the drawing is laid out for the photo";
+    EXPECT_EQ(reduced.height, 3000);
+    // Stretched without proportions, each side on its own.
+    const win::ScaleSource stretched = win::ReducedBitmap(bitmap.get(), 3000, 100, false);
+    ASSERT_TRUE(stretched.image);
+    Gdiplus::DllExports::GdipGetImageWidth(stretched.image.get(), &width);
+    Gdiplus::DllExports::GdipGetImageHeight(stretched.image.get(), &height);
+    EXPECT_EQ(width, 4000u);
+    EXPECT_EQ(height, 200u);
+    // Drawn at half its size or more: nothing to reduce.
+    EXPECT_FALSE(win::ReducedBitmap(bitmap.get(), 2000, 1500, true).image);
+    EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
+}
+
+}  // namespace
+}  // namespace tpr::test
