@@ -161,28 +161,49 @@ TEST_F(ResizePrefilterTest, EveryStorageOfABitmapIsReadTheRightWayUp) {
     }
 }
 
-TEST_F(ResizePrefilterTest, ReducesToTwiceTheDrawingAndNoFurther) {
+SIZE ImageSize(const win::ScaleSource& source) {
+    UINT width = 0, height = 0;
+    Gdiplus::DllExports::GdipGetImageWidth(source.image.get(), &width);
+    Gdiplus::DllExports::GdipGetImageHeight(source.image.get(), &height);
+    return {static_cast<LONG>(width), static_cast<LONG>(height)};
+}
+
+TEST_F(ResizePrefilterTest, ReducesToTheDrawnSize) {
     const win::UniqueHbitmap bitmap = MakeBitmap(4000, 3000, Checkerboard);
-    // Drawn at 133 x 100 on a 300 x 100 canvas: reduced to 266 x 200.
+    // Drawn at 133 x 100 on a 300 x 100 canvas.
     const win::ScaleSource reduced = win::ReducedBitmap(bitmap.get(), 300, 100, true);
     ASSERT_TRUE(reduced.image);
-    UINT width = 0, height = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(reduced.image.get(), &width);
-    Gdiplus::DllExports::GdipGetImageHeight(reduced.image.get(), &height);
-    EXPECT_EQ(width, 266u);
-    EXPECT_EQ(height, 200u);
+    EXPECT_EQ(ImageSize(reduced).cx, 133);
+    EXPECT_EQ(ImageSize(reduced).cy, 100);
     EXPECT_EQ(reduced.width, 4000) << "the drawing is laid out for the photo";
     EXPECT_EQ(reduced.height, 3000);
-    // Stretched without proportions, each side on its own.
-    const win::ScaleSource stretched = win::ReducedBitmap(bitmap.get(), 3000, 100, false);
+    // Stretched without proportions: each side on its own, never enlarged.
+    const win::ScaleSource stretched = win::ReducedBitmap(bitmap.get(), 5000, 100, false);
     ASSERT_TRUE(stretched.image);
-    Gdiplus::DllExports::GdipGetImageWidth(stretched.image.get(), &width);
-    Gdiplus::DllExports::GdipGetImageHeight(stretched.image.get(), &height);
-    EXPECT_EQ(width, 4000u);
-    EXPECT_EQ(height, 200u);
-    // Drawn at half its size or more: nothing to reduce.
-    EXPECT_FALSE(win::ReducedBitmap(bitmap.get(), 2000, 1500, true).image);
+    EXPECT_EQ(ImageSize(stretched).cx, 4000);
+    EXPECT_EQ(ImageSize(stretched).cy, 100);
+    // Drawn at its size or larger: nothing to reduce.
+    EXPECT_FALSE(win::ReducedBitmap(bitmap.get(), 4000, 3000, true).image);
     EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
+}
+
+// Noise, so that any resampling of the reduced copy would show.
+COLORREF Noise(int x, int y) {
+    uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
+    h ^= h >> 13;
+    h *= 0x5BD1E995u;
+    h ^= h >> 15;
+    return h & 0xFFFFFF;
+}
+
+TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
+    const Picture noise = win::PictureFromBitmap(MakeBitmap(1000, 750, Noise));
+    const win::ScaleSource reduced =
+        win::ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle())), 400, 300, true);
+    ASSERT_EQ(reduced.pixels.size(), 400u * 300u);
+    std::vector<COLORREF> expected;
+    for (uint32_t p : reduced.pixels) expected.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+    EXPECT_TRUE(Resized(noise, 400, 300, true, false) == expected);
 }
 
 }  // namespace

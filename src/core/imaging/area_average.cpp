@@ -52,7 +52,9 @@ public:
           blueRed_(static_cast<size_t>(width)),
           greenAlpha_(static_cast<size_t>(width)),
           wholeBlueRed_(static_cast<size_t>(width)),
-          wholeGreenAlpha_(static_cast<size_t>(width)) {}
+          wholeGreenAlpha_(static_cast<size_t>(width)),
+          restBlueRed_(static_cast<size_t>(width)),
+          restGreenAlpha_(static_cast<size_t>(width)) {}
 
     void Add(const uint32_t* row, uint32_t weight) {
         if (weight == wholeRowWeight_) {
@@ -63,6 +65,29 @@ public:
             blueRed_[x] += BlueRed(row[x]) * weight;
             greenAlpha_[x] += GreenAlpha(row[x]) * weight;
         }
+    }
+
+    // A row shared with the next target row: its part here is kept, so that
+    // AddRest can give the next row the rest (the whole row less this part)
+    // without weighing the row a second time.
+    void AddShared(const uint32_t* row, uint32_t weight) {
+        for (size_t x = 0; x < blueRed_.size(); ++x) {
+            restBlueRed_[x] = BlueRed(row[x]) * weight;
+            restGreenAlpha_[x] = GreenAlpha(row[x]) * weight;
+            blueRed_[x] += restBlueRed_[x];
+            greenAlpha_[x] += restGreenAlpha_[x];
+        }
+    }
+
+    // After Clear, the rest of the row last given to AddShared. A half of a
+    // word may pass below zero on the way: the words are added and
+    // subtracted as whole numbers, and each half ends in range.
+    void AddRest(const uint32_t* row) {
+        for (size_t x = 0; x < blueRed_.size(); ++x) {
+            blueRed_[x] -= restBlueRed_[x];
+            greenAlpha_[x] -= restGreenAlpha_[x];
+        }
+        AddWhole(row);
     }
 
     // Weighs the whole rows summed so far into the sums.
@@ -107,6 +132,7 @@ private:
     uint32_t wholeRowWeight_;
     std::vector<uint64_t> blueRed_, greenAlpha_;
     std::vector<uint32_t> wholeBlueRed_, wholeGreenAlpha_;
+    std::vector<uint64_t> restBlueRed_, restGreenAlpha_;
     int wholeRows_ = 0;
 };
 
@@ -133,12 +159,6 @@ void StoreRow(const ColumnSums& sums, const std::vector<Span>& columns, uint32_t
 
 }  // namespace
 
-int32_t PrefilterLength(int32_t sourceLength, int32_t drawnLength) {
-    const bool leftAsItIs =
-        sourceLength > kLongestSide || drawnLength <= 0 || int64_t{sourceLength} <= 2 * int64_t{drawnLength};
-    return leftAsItIs ? sourceLength : 2 * drawnLength;
-}
-
 std::vector<uint32_t> AreaAverage(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
                                   int32_t targetWidth, int32_t targetHeight) {
     assert(targetWidth >= 1 && targetWidth <= sourceWidth && sourceWidth <= kLongestSide);
@@ -156,17 +176,23 @@ std::vector<uint32_t> AreaAverage(int32_t sourceWidth, int32_t sourceHeight, con
         const Span& span = rows[static_cast<size_t>(t)];
         // A source row shared with the target row above was read for that
         // row, which left its part for this one in the sums.
+        const bool lastShared = span.lastWeight && span.lastWeight < rowLength;
         const uint32_t* row = nullptr;
         for (; y <= span.last; ++y) {
             row = sourceRow(y);
-            sums.Add(row, y == span.first ? span.firstWeight : y == span.last ? span.lastWeight : rowLength);
+            if (y == span.last && lastShared) {
+                sums.AddShared(row, span.lastWeight);
+            } else {
+                sums.Add(row, y == span.first  ? span.firstWeight
+                              : y == span.last ? span.lastWeight
+                                               : rowLength);
+            }
         }
         sums.FlushWholeRows();
         StoreRow(sums, columns, static_cast<uint32_t>(targetWidth), total,
                  &target[static_cast<size_t>(t) * static_cast<size_t>(targetWidth)]);
         sums.Clear();
-        const uint32_t inNextRow = rowLength - (span.lastWeight ? span.lastWeight : span.firstWeight);
-        if (inNextRow) sums.Add(row, inNextRow);
+        if (lastShared) sums.AddRest(row);
     }
     return target;
 }

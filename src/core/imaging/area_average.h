@@ -19,18 +19,12 @@ using SourceRowReader = std::function<const uint32_t*(int32_t y)>;
 // The longest side AreaAverage takes.
 constexpr int32_t kLongestSide = 1 << 24;
 
-// How long a side of sourceLength pixels is made before it is resampled to
-// drawnLength pixels: at most twice the drawn length, which a bilinear
-// resampler then takes down without losing detail; a side that is no longer
-// than that, or drawn at no length at all, is left as it is.
-int32_t PrefilterLength(int32_t sourceLength, int32_t drawnLength);
-
 // The sourceWidth x sourceHeight picture averaged down to targetWidth x
 // targetHeight pixels (rows from the top). The source is read row by row
 // through sourceRow, y = 0 to sourceHeight - 1, each row once, so that a large
 // picture can be read in strips. The target must be no larger than the source
-// and at least 1 x 1; no side longer than kLongestSide. Channel means are rounded to nearest, exact halves
-// up.
+// and at least 1 x 1; no side longer than kLongestSide. Channel means are
+// rounded to nearest, exact halves up.
 std::vector<uint32_t> AreaAverage(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
                                   int32_t targetWidth, int32_t targetHeight);
 

@@ -36,9 +36,9 @@ private:
 // the source drawn on it (centred with its proportions when keepAspect), or no
 // picture when GDI+ cannot read the source or the kind is none. The source
 // stays owned by the caller. Needs a running GDI+ session. Where GDI+ does not
-// prefilter when it shrinks (ShrinkPrefilters), a bitmap drawn at less than
-// half its size is first reduced by area averaging, and GDI+ draws the
-// reduced copy into the same rectangle.
+// prefilter when it shrinks (ShrinkPrefilters), a bitmap drawn smaller than
+// its size is first reduced to the drawn size by the program's own filter,
+// and GDI+ draws the reduced copy into the same rectangle.
 Picture ResizePicture(OLE_HANDLE handle, PictureKind kind, int32_t width, int32_t height, COLORREF background,
                       bool keepAspect);
 

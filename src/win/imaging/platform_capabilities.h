@@ -18,10 +18,12 @@ bool PlgBltTurns();
 // mode 7 is bilinear with no prefilter: a 1-pixel checkerboard shrunk from
 // 4000 x 3000 to 800 x 600 stays black and white (standard deviation 127.5)
 // and fine textures show moiré, where Windows gives flat grey. Probe:
-// checkerboards shrunk 4 and 5 times, which a prefilter turns grey and a
-// sampling filter leaves black or white whatever its phase. Where they do
-// not turn grey, ResizePicture reduces a bitmap by area averaging first
-// (ReducedBitmap).
+// checkerboards shrunk 4 and 5 times (an even and an odd step, so that no
+// sampling phase passes for an average), which a prefilter turns grey and
+// Wine's mode 7 leaves black and white. Where they do
+// not turn grey, ResizePicture first reduces a bitmap to the drawn size with
+// the program's own filter (ReducedBitmap); Wine's mode 7 samples even a
+// two-to-one shrink without averaging, so GDI+ is left only the 1:1 draw.
 bool ShrinkPrefilters();
 
 // Test seam: while one lives, the probe of `capability` answers `capable`
