@@ -1,0 +1,58 @@
+#include "imaging/jpeg_writer.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "runtime/unique_any.h"
+
+// The encoder's one implementation in the program, its functions private to
+// this file; the file is written here, through a UTF-16 path.
+#define STB_IMAGE_WRITE_IMPLEMENTATION
+#define STB_IMAGE_WRITE_STATIC
+#define STBI_WRITE_NO_STDIO
+// Its other writers go unused here, and it leaves some fields to zero-fill.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wunused-function"
+#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
+#include <stb_image_write.h>
+#pragma GCC diagnostic pop
+
+namespace tpr::win {
+namespace {
+
+void AppendBytes(void* context, void* data, int size) {
+    auto* bytes = static_cast<std::vector<uint8_t>*>(context);
+    const auto* begin = static_cast<const uint8_t*>(data);
+    bytes->insert(bytes->end(), begin, begin + size);
+}
+
+}  // namespace
+
+Gdiplus::Status WriteJpegWithQuality(const uint32_t* pixels, int32_t width, int32_t height, int32_t quality,
+                                     const std::wstring& path) {
+    if (width <= 0 || height <= 0) return Gdiplus::GenericError;
+    std::vector<uint8_t> rgb;
+    rgb.reserve(static_cast<size_t>(width) * static_cast<size_t>(height) * 3);
+    for (size_t i = 0; i < static_cast<size_t>(width) * static_cast<size_t>(height); ++i) {
+        rgb.push_back(static_cast<uint8_t>(pixels[i] >> 16));
+        rgb.push_back(static_cast<uint8_t>(pixels[i] >> 8));
+        rgb.push_back(static_cast<uint8_t>(pixels[i]));
+    }
+    // The encoder would take 0 for its default of 90.
+    const int clamped = std::clamp(quality, 1, 100);
+    std::vector<uint8_t> jpeg;
+    if (!stbi_write_jpg_to_func(&AppendBytes, &jpeg, width, height, 3, rgb.data(), clamped)) {
+        return Gdiplus::GenericError;
+    }
+
+    const UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return Gdiplus::Win32Error;
+    DWORD written = 0;
+    const bool complete =
+        ::WriteFile(file.get(), jpeg.data(), static_cast<DWORD>(jpeg.size()), &written, nullptr) &&
+        written == jpeg.size();
+    return complete ? Gdiplus::Ok : Gdiplus::Win32Error;
+}
+
+}  // namespace tpr::win
