@@ -161,36 +161,29 @@ Scenario ConsumeScenario(FuzzedDataProvider& input, FakeErrorServices& services)
     throw scenario.leaves.size();
 }
 
-// The trap takes the arguments one by one, as a procedure passes its own.
-template <class Body>
-void InLeafTrap(const Procedure& p, Body&& body) {
+// Runs `body` in `trap`, a leaf or top-level trap, named as the procedure and
+// given its arguments one by one, as a procedure passes its own.
+template <class Trap, class Body>
+void InTrap(Trap&& trap, const Procedure& p, Body&& body) {
     const ErrArgs& a = p.args;
     switch (a.size()) {
         case 0:
-            return err::LeafTrap(p.qualifiedName, body);
+            return trap(p.qualifiedName, body);
         case 1:
-            return err::LeafTrap(p.qualifiedName, body, a[0]);
+            return trap(p.qualifiedName, body, a[0]);
         case 2:
-            return err::LeafTrap(p.qualifiedName, body, a[0], a[1]);
+            return trap(p.qualifiedName, body, a[0], a[1]);
         default:
-            return err::LeafTrap(p.qualifiedName, body, a[0], a[1], a[2]);
+            return trap(p.qualifiedName, body, a[0], a[1], a[2]);
     }
 }
 
-template <class Body>
-void InTopLevelTrap(const Procedure& p, Body&& body) {
-    const ErrArgs& a = p.args;
-    switch (a.size()) {
-        case 0:
-            return err::TopLevelTrap(p.qualifiedName, body);
-        case 1:
-            return err::TopLevelTrap(p.qualifiedName, body, a[0]);
-        case 2:
-            return err::TopLevelTrap(p.qualifiedName, body, a[0], a[1]);
-        default:
-            return err::TopLevelTrap(p.qualifiedName, body, a[0], a[1], a[2]);
-    }
-}
+constexpr auto kLeafTrap = [](std::wstring_view name, auto& body, const auto&... args) {
+    err::LeafTrap(name, body, args...);
+};
+constexpr auto kTopLevelTrap = [](std::wstring_view name, auto& body, const auto&... args) {
+    err::TopLevelTrap(name, body, args...);
+};
 
 // Runs `call`, which must fail with a runtime error; keeps that error and
 // raises it on.
@@ -205,7 +198,7 @@ template <class Call>
 // The leaf trap `level` and the ones below it; `passed` receives the error
 // each of them raised, innermost first.
 void Climb(const Scenario& scenario, size_t level, std::vector<RuntimeError>& passed) {
-    InLeafTrap(scenario.leaves[level], [&] {
+    InTrap(kLeafTrap, scenario.leaves[level], [&] {
         if (level == 0) Fail(scenario);
         PassOn([&] { Climb(scenario, level - 1, passed); }, passed);
     });
@@ -255,7 +248,7 @@ std::wstring FirstReportStart(const RuntimeError& recorded, std::wstring_view ba
     std::wstring start = context.reportText;
     context = kept;
 
-    // Every "%" and field marker of the description shows as "%".
+    // A field marker (character 8) in the description shows as "%".
     std::wstring shown = recorded.description;
     std::replace(shown.begin(), shown.end(), L'\b', L'%');
     TPR_FUZZ_CHECK(StartsWith(start, shown + L" \r\n  Time='"));
@@ -338,7 +331,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const Scenario scenario = ConsumeScenario(input, services);
 
     std::vector<tpr::RuntimeError> passed;
-    InTopLevelTrap(scenario.topLevel, [&] {
+    InTrap(kTopLevelTrap, scenario.topLevel, [&] {
         if (scenario.leaves.empty()) Fail(scenario);
         PassOn([&] { Climb(scenario, scenario.leaves.size() - 1, passed); }, passed);
     });
