@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs every test:
-# the core natively under the sanitizers, then the Windows tests and the
-# end-to-end tests under Wine inside one Xvfb session.
+# the core natively under the sanitizers, its fuzz targets for a bounded
+# time, then the Windows tests and the end-to-end tests under Wine inside one
+# Xvfb session.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -38,6 +39,9 @@ run_ctest() {  # run_ctest DIR [ARGS...]: runs ctest, keeps its counts
 
 status=0
 run_ctest build/native -j2 || status=1
+# The core's fuzz targets, each for a bounded time.
+bash scripts/build.sh fuzz
+run_ctest build/fuzz || status=1
 
 tpr_wine_setup "$wincfg"
 export TPR_WINCFG="$wincfg"
