@@ -51,7 +51,9 @@ TEST_F(SingleInstanceTest, SecondStartHandsItsPhotoToTheRunningWindow) {
 
     EXPECT_TRUE(WaitUntil(10000, [&] { return first.StatusText(2) == L"Photo resolution: 640x480  "; }))
         << first.StatusText(2);
-    EXPECT_EQ(::GetForegroundWindow(), first.MainWindow());
+    // The running instance takes the activation once its message loop runs
+    // again, after it has opened the photo.
+    EXPECT_TRUE(WaitUntil(5000, [&] { return ::GetForegroundWindow() == first.MainWindow(); }));
 }
 
 }  // namespace
