@@ -30,8 +30,8 @@ run_ctest() {  # run_ctest DIR [ARGS...]: runs ctest, keeps its counts
   local dir="$1"; shift
   local log; log="$(mktemp)"
   local rc=0
+  # pipefail is on: a failing ctest fails the pipeline.
   ctest --test-dir "$dir" --output-on-failure "$@" 2>&1 | tee "$log" || rc=$?
-  [ "${PIPESTATUS[0]}" -eq 0 ] || rc=1
   grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' "$log" >>"$summary" || true
   rm -f "$log"
   return $rc
@@ -54,8 +54,7 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   ctest --test-dir "build/$TPR_WINCFG" --output-on-failure || rc=1
   wineserver -k 2>/dev/null || true
   exit $rc
-' 2>&1 | tee build/wine-ctest.log || true
-[ "${PIPESTATUS[0]}" -eq 0 ] || status=1
+ ' 2>&1 | tee build/wine-ctest.log || status=1
 grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' build/wine-ctest.log >>"$summary" || true
 
 # One closing line for the whole run.
