@@ -54,7 +54,7 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   ctest --test-dir "build/$TPR_WINCFG" --output-on-failure || rc=1
   wineserver -k 2>/dev/null || true
   exit $rc
- ' 2>&1 | tee build/wine-ctest.log || status=1
+' 2>&1 | tee build/wine-ctest.log || status=1
 grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' build/wine-ctest.log >>"$summary" || true
 
 # One closing line for the whole run.
