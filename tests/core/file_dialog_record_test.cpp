@@ -25,7 +25,6 @@ TEST(PrepareForDialog, NewRecordGetsEmptyBuffersTheDefaultFilterAndTheModesFlags
     FileDialogRecord record;
     PrepareForDialog(record, kDialogModeOpen);
     EXPECT_EQ(record.fileTitle, std::wstring(260, L'\0'));
-    EXPECT_EQ(record.customFilter, std::wstring(60, L'\0'));
     EXPECT_EQ(record.file, std::wstring(260, L'\0'));
     EXPECT_EQ(record.filter, L"All Files (*.*)\0*.*\0\0"s);
     EXPECT_EQ(record.flags, 530444u);
@@ -109,17 +108,6 @@ TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
         EXPECT_EQ(record.defaultExtension, c.extension) << c.path;
         EXPECT_EQ(std::get<std::wstring>(ChosenFileName(record)), c.path);
     }
-}
-
-TEST(TakeDialogResults, TypedFilterIsTakenFromTheCustomFilterBuffer) {
-    FileDialogRecord record = ChosenRecord(L"C:\\a.xyz", 3, 5);
-    record.customFilter = Padded(L"\0*.xyz\0"s, 60);
-    TakeDialogResults(record);
-    EXPECT_EQ(record.customFilter, L"*.xyz");
-
-    FileDialogRecord untouched = ChosenRecord(L"C:\\a.jpg", 3, 5);
-    TakeDialogResults(untouched);
-    EXPECT_EQ(untouched.customFilter, L"");
 }
 
 TEST(ChosenFileName, MultipleSelectionGivesTheFilesAndTheirFolder) {

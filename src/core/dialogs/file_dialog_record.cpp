@@ -25,7 +25,6 @@ uint32_t DialogModeFlags(int32_t mode) {
 
 void PrepareForDialog(FileDialogRecord& record, int32_t mode) {
     record.fileTitle.assign(kFileTitleBufferSize, L'\0');
-    record.customFilter.assign(kCustomFilterBufferSize, L'\0');
     // A suggested name longer than the buffer keeps its full length and one
     // NUL after it, so the platform never reads past what it was given.
     const size_t bufferSize =
@@ -49,10 +48,6 @@ void TakeDialogResults(FileDialogRecord& record) {
                 ? std::wstring()
                 : record.file.substr(std::min<size_t>(record.fileExtension, record.file.size()));
     }
-    // A filter the user typed comes back as an empty name, NUL, the pattern.
-    if (record.customFilter.empty()) return;
-    const size_t end = record.customFilter.find(L'\0', 1);
-    record.customFilter = record.customFilter.substr(1, end == std::wstring::npos ? end : end - 1);
 }
 
 FileNameValue ChosenFileName(FileDialogRecord& record) {

@@ -28,13 +28,14 @@ inline constexpr uint32_t kSaveDialogFlags = 0x8280E;
 uint32_t DialogModeFlags(int32_t mode);
 
 // The record handed to the common dialog, field by field. While the dialog
-// runs, `file`, `fileTitle` and `customFilter` are its result buffers: NUL
-// padded to their capacity, which is their length.
+// runs, `file` and `fileTitle` are its result buffers: NUL padded to their
+// capacity, which is their length. The dialog gets no custom filter: an empty
+// one leaves some platforms' list of types empty, and the typed pattern it
+// would bring back was never used.
 struct FileDialogRecord {
-    void* owner = nullptr;  // owner window
-    std::wstring filter;    // the mask ("|" separated) until shown, then the platform's NUL list
-    std::wstring customFilter;
-    int32_t filterIndex = 0;  // 1-based; 0 is the custom filter
+    void* owner = nullptr;    // owner window
+    std::wstring filter;      // the mask ("|" separated) until shown, then the platform's NUL list
+    int32_t filterIndex = 0;  // 1-based
     std::wstring file;        // suggested name in, chosen path out
     std::wstring fileTitle;   // chosen file name without folder
     std::wstring initialDir;  // the Path property
@@ -49,18 +50,16 @@ struct FileDialogRecord {
 inline constexpr size_t kFileBufferSize = 260;
 inline constexpr size_t kMultiSelectFileBufferSize = 1024;
 inline constexpr size_t kFileTitleBufferSize = 260;
-inline constexpr size_t kCustomFilterBufferSize = 60;
 
-// Gets the record ready for the dialog: empty title and custom-filter buffers,
-// the suggested name padded to the file buffer, the mask converted to the
+// Gets the record ready for the dialog: an empty title buffer, the suggested
+// name padded to the file buffer, the mask converted to the
 // platform's list (or the default filter when there is none), and the mode's
 // flags when none were set.
 void PrepareForDialog(FileDialogRecord& record, int32_t mode);
 
 // After a chosen file: the path, its folder (the Path, with its trailing
-// backslash), its name and its extension taken out of the result buffers;
-// the filter the user typed, if any. A multiple selection keeps `file` whole
-// for splitting.
+// backslash), its name and its extension taken out of the result buffers. A
+// multiple selection keeps `file` whole for splitting.
 void TakeDialogResults(FileDialogRecord& record);
 
 // What reading FileName gives: the chosen path; with multiple selection the
