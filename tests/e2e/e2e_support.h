@@ -1,6 +1,7 @@
 // The end-to-end driver's view of the program: start it as a user would,
 // find its windows, read its status bar from outside the process, and look at
-// what it leaves on disk and in the settings store.
+// what it leaves on disk and in the settings store. Files and window driving
+// are shared with the Windows tests.
 #pragma once
 
 #include <windows.h>
@@ -8,36 +9,20 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
+#include "window_driver.h"
+
 namespace tpr::e2e {
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
 
-// A new empty folder for one test, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::wstring& path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
-private:
-    std::wstring path_;
-};
-
-// Writes a photo of the given size with GDI+ (format: L"image/jpeg",
-// L"image/bmp" or L"image/gif"): a left-to-right colour ramp with a dark
-// square in the upper-left corner, so orientation can be checked.
-void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* format = L"image/jpeg");
-
-// Width and height of an image file as GDI+ decodes it; {0, 0} when it cannot.
-SIZE ImageFileSize(const std::wstring& path);
-
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-bool FileExists(const std::wstring& path);
+using test::FileExists;
+using test::ImageFileSize;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+using test::WritePhoto;
 
 // The program started with an argument string; the destructor closes it
 // (and ends it if it does not close).
@@ -70,10 +55,8 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
-// Text of another process's window or control.
-std::wstring WindowTextOf(HWND window);
-// Class name of a window.
-std::wstring ClassNameOf(HWND window);
+using test::ClassNameOf;
+using test::WindowTextOf;
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
