@@ -8,14 +8,12 @@
 
 #include "app/command_line.h"
 #include "app/program_state.h"
-#include "common/path_helpers.h"
 #include "common/ui_texts.h"
 #include "errors/runtime_error.h"
 #include "errors/trap.h"
 #include "main_window/form1.h"
 #include "main_window/reg_settings.h"
 #include "runtime/application.h"
-#include "runtime/picture.h"
 
 namespace tpr::win {
 namespace {
@@ -53,12 +51,7 @@ void Main() {
         form.Show();
 
         if (const auto path = PhotoPathFromCommandLine(App().Command())) {
-            // The name changes only once the photo has loaded: a failed load
-            // keeps the previous name with the previous picture.
-            Picture photo = LoadPicture(*path);
-            form.picImage.SetPicture(std::move(photo));
-            Program().CurrentPhotoFileName = SplitingFolder(*path, L"\\");
-            form.ResizePhotoInProperties();
+            form.ShowPhotoFile(*path);
         } else {
             form.SetNoImage();
         }

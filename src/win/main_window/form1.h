@@ -55,6 +55,8 @@ public:
     void bnOpen();
     void bnSave();
     std::wstring GetReportPath();
+    // Loads the photo at path into picImage and shows it fitted.
+    void ShowPhotoFile(const std::wstring& path);
     void RotateCCW();
     void RotateCW();
     void mnuHelpAbout_Click();
