@@ -13,7 +13,7 @@ namespace {
 constexpr WPARAM kOpenCommand = 1;
 constexpr WPARAM kSaveCommand = 2;
 
-TEST(OpenSaveTest, PhotoOpenedThroughTheDialogIsSavedAtTheSizeShown) {
+TEST(UserOpenSaveTest, PhotoOpenedThroughTheDialogIsSavedAtTheSizeShown) {
     ClearSettings();
     TempFolder folder;
     const std::wstring photo = folder.File(L"holiday.jpg");
@@ -39,6 +39,7 @@ TEST(OpenSaveTest, PhotoOpenedThroughTheDialogIsSavedAtTheSizeShown) {
     ASSERT_TRUE(saved.shown);
     EXPECT_EQ(saved.suggestedName, L"holiday_resized.jpg");
     ASSERT_TRUE(test::WaitUntil(10000, [&] { return ImageFileSize(target).cx != 0; }));
+    EXPECT_EQ(ReadFileBytes(target).substr(0, 2), "\xFF\xD8") << "JPEG data";
     const SIZE size = ImageFileSize(target);
     EXPECT_EQ(size.cx, width);
     EXPECT_EQ(size.cy, height);
