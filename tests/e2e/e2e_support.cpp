@@ -1,14 +1,10 @@
 #include "e2e_support.h"
 
-#include <objbase.h>
-#include <gdiplus.h>
+#include <commctrl.h>
 #include <shlobj.h>
 #include <shlwapi.h>
-#include <commctrl.h>
 
-#include <chrono>
 #include <stdexcept>
-#include <thread>
 
 #include "program_path.h"
 
@@ -22,120 +18,47 @@ std::wstring ToBackslashes(std::wstring path) {
     return path;
 }
 
-class GdiPlus {
-public:
-    GdiPlus() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    ~GdiPlus() { Gdiplus::GdiplusShutdown(token_); }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-CLSID EncoderFor(const wchar_t* format) {
-    UINT count = 0, bytes = 0;
-    Gdiplus::GetImageEncodersSize(&count, &bytes);
-    std::vector<BYTE> buffer(bytes);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, bytes, codecs);
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, format) == 0) return codecs[i].Clsid;
-    }
-    throw std::runtime_error("no encoder");
-}
-
+// Top-level windows of one process: visible ones with a title or of a class
+// (empty: any), or of a class, hidden ones included.
 struct WindowSearch {
     DWORD processId;
     std::wstring title;
     std::vector<HWND> found;
+    std::wstring className = {};
+    bool hiddenToo = false;
 };
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        (search->title.empty() || WindowTextOf(window) == search->title)) {
+    if (owner == search->processId && (search->hiddenToo || ::IsWindowVisible(window)) &&
+        (search->title.empty() || test::WindowTextOf(window) == search->title) &&
+        (search->className.empty() || ClassNameOf(window) == search->className)) {
         search->found.push_back(window);
     }
     return TRUE;
 }
 
-template <class Condition>
-bool WaitUntil(DWORD timeoutMs, Condition condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return condition();
+BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
+    if (ClassNameOf(child) == L"Button")
+        reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(WindowTextOf(child));
+    return TRUE;
 }
+
+BOOL CALLBACK FindVisibleIcon(HWND child, LPARAM param) {
+    const bool icon = ClassNameOf(child) == L"Static" && ::IsWindowVisible(child) &&
+                      (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                      ::SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    if (icon) *reinterpret_cast<bool*>(param) = true;
+    return !icon;
+}
+
+constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\TessalyPhotoResizer.exe";
 
 }  // namespace
 
 std::wstring ProgramPath() { return ToBackslashes(TPR_PROGRAM_PATH); }
-
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, base);
-    static int counter = 0;
-    path_ = std::wstring(base) + L"tpr-e2e-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    ::CreateDirectoryW(path_.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder() {
-    std::wstring from = path_ + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationW(&op);
-}
-
-void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* format) {
-    const GdiPlus session;
-    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const bool marker = x < width / 5 && y < height / 5;
-            const BYTE ramp = static_cast<BYTE>(255 * x / std::max(1, width - 1));
-            bitmap.SetPixel(x, y, marker ? Gdiplus::Color(20, 20, 20) : Gdiplus::Color(ramp, 160, 255 - ramp));
-        }
-    }
-    const CLSID encoder = EncoderFor(format);
-    if (bitmap.Save(path.c_str(), &encoder, nullptr) != Gdiplus::Ok) throw std::runtime_error("photo not written");
-}
-
-SIZE ImageFileSize(const std::wstring& path) {
-    const GdiPlus session;
-    Gdiplus::Bitmap image(path.c_str());
-    if (image.GetLastStatus() != Gdiplus::Ok) return {0, 0};
-    return {static_cast<LONG>(image.GetWidth()), static_cast<LONG>(image.GetHeight())};
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes(::GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    ::CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-}
-
-bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow) {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
@@ -147,7 +70,7 @@ RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWi
         throw std::runtime_error("program did not start");
     }
     if (!waitForMainWindow) return;
-    WaitUntil(20000, [&] {
+    test::WaitUntil(20000, [&] {
         for (HWND window : TopLevelWindows()) {
             if (ClassNameOf(window) == L"ThunderRT6FormDC") mainWindow_ = window;
         }
@@ -166,17 +89,29 @@ RunningProgram::~RunningProgram() {
 }
 
 std::vector<HWND> RunningProgram::TopLevelWindows() const {
-    WindowSearch search{process_.dwProcessId, L"", {}};
+    return test::TopLevelWindowsOf(process_.dwProcessId);
+}
+
+std::vector<HWND> RunningProgram::WindowsOfClass(const std::wstring& className) const {
+    WindowSearch search{process_.dwProcessId, L"", {}, className, true};
     ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
+std::vector<std::wstring> RunningProgram::ClassesOfWindowsShownUntilExit(DWORD timeoutMs) {
+    std::vector<std::wstring> shown;
+    test::WaitUntil(timeoutMs, [&] {
+        for (HWND window : TopLevelWindows()) shown.push_back(ClassNameOf(window));
+        return WaitForExit(0);
+    });
+    return shown;
+}
+
 HWND RunningProgram::WaitForWindow(const std::wstring& title, DWORD timeoutMs) const {
     HWND result = nullptr;
-    WaitUntil(timeoutMs, [&] {
-        WindowSearch search{process_.dwProcessId, title, {}};
-        ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-        result = search.found.empty() ? nullptr : search.found.front();
+    test::WaitUntil(timeoutMs, [&] {
+        const auto found = test::TopLevelWindowsOf(process_.dwProcessId, title);
+        result = found.empty() ? nullptr : found.front();
         return result != nullptr;
     });
     return result;
@@ -212,17 +147,30 @@ void RunningProgram::Close() {
     if (mainWindow_) ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
 }
 
-std::wstring WindowTextOf(HWND window) {
-    wchar_t text[1024] = {};
-    ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                          nullptr);
-    return text;
+OtherProgramWindow::OtherProgramWindow()
+    : window_(::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)) {
+    ::SetForegroundWindow(window_);
 }
 
-std::wstring ClassNameOf(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return name;
+OtherProgramWindow::~OtherProgramWindow() { ::DestroyWindow(window_); }
+
+std::wstring MessageBoxText(HWND box) {
+    // The message box's text is the static control with the identifier 0xFFFF.
+    const HWND text = ::GetDlgItem(box, 0xFFFF);
+    return text ? WindowTextOf(text) : L"<no text>";
+}
+
+std::vector<std::wstring> ButtonCaptions(HWND dialog) {
+    std::vector<std::wstring> captions;
+    ::EnumChildWindows(dialog, &CollectButton, reinterpret_cast<LPARAM>(&captions));
+    return captions;
+}
+
+bool ShowsAnIcon(HWND dialog) {
+    bool found = false;
+    ::EnumChildWindows(dialog, &FindVisibleIcon, reinterpret_cast<LPARAM>(&found));
+    return found;
 }
 
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
@@ -246,6 +194,29 @@ void WriteSetting(const std::wstring& section, const std::wstring& key, const st
 }
 
 void ClearSettings() { ::SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }
+
+bool SettingsExist() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+ReportedWindowsVersion::ReportedWindowsVersion(const std::wstring& version) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaultsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr);
+    ::RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                     static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+ReportedWindowsVersion::~ReportedWindowsVersion() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kAppDefaultsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    ::RegDeleteValueW(key, L"Version");
+    ::RegCloseKey(key);
+}
 
 std::wstring DocumentsFolder() {
     wchar_t path[MAX_PATH] = {};

@@ -1,6 +1,7 @@
 // The end-to-end driver's view of the program: start it as a user would,
 // find its windows, read its status bar from outside the process, and look at
-// what it leaves on disk and in the settings store.
+// what it leaves on disk and in the settings store. Files and window driving
+// are shared with the Windows tests.
 #pragma once
 
 #include <windows.h>
@@ -8,36 +9,22 @@
 #include <string>
 #include <vector>
 
+#include "test_files.h"
+#include "window_driver.h"
+
 namespace tpr::e2e {
+
+using test::WaitUntil;
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
 
-// A new empty folder for one test, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::wstring& path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
-private:
-    std::wstring path_;
-};
-
-// Writes a photo of the given size with GDI+ (format: L"image/jpeg",
-// L"image/bmp" or L"image/gif"): a left-to-right colour ramp with a dark
-// square in the upper-left corner, so orientation can be checked.
-void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* format = L"image/jpeg");
-
-// Width and height of an image file as GDI+ decodes it; {0, 0} when it cannot.
-SIZE ImageFileSize(const std::wstring& path);
-
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-bool FileExists(const std::wstring& path);
+using test::FileExists;
+using test::ImageFileSize;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+using test::WritePhoto;
 
 // The program started with an argument string; the destructor closes it
 // (and ends it if it does not close).
@@ -57,6 +44,11 @@ public:
     HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000) const;
     // All visible top-level windows of this process.
     std::vector<HWND> TopLevelWindows() const;
+    // Top-level windows of this process of a class, hidden ones included.
+    std::vector<HWND> WindowsOfClass(const std::wstring& className) const;
+    // Waits until the process ends, watching for windows it shows; gives the
+    // class names of those it showed (empty also when it did not end in time).
+    std::vector<std::wstring> ClassesOfWindowsShownUntilExit(DWORD timeoutMs);
     // Text of a status-bar panel (1 to 3) of the main window.
     std::wstring StatusText(int panel) const;
     // Waits until the process ends; false when it does not in time.
@@ -70,15 +62,49 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
-// Text of another process's window or control.
-std::wstring WindowTextOf(HWND window);
-// Class name of a window.
-std::wstring ClassNameOf(HWND window);
+// A window of the driver made the foreground window, as another program's
+// window the user works in; destroyed with the object.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow();
+    ~OtherProgramWindow();
+    OtherProgramWindow(const OtherProgramWindow&) = delete;
+    OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
+    HWND hwnd() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// Text of a message box (its static text) shown by another process.
+std::wstring MessageBoxText(HWND box);
+// Captions of a dialog's buttons, in their order.
+std::vector<std::wstring> ButtonCaptions(HWND dialog);
+// Whether a dialog shows an icon (a visible icon static control that holds
+// one).
+bool ShowsAnIcon(HWND dialog);
+
+using test::ClassNameOf;
+using test::WindowTextOf;
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
 void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 void ClearSettings();
+// Whether the program's settings store holds anything at all.
+bool SettingsExist();
+
+// Makes Wine tell the program that it runs on another Windows version, by its
+// per-program setting (L"win2k", L"winxp", L"win2003", L"vista", L"win7",
+// L"win10", L"nt40", L"win95", L"win98", L"winme"), read at each start of the
+// program; removed with the object.
+class ReportedWindowsVersion {
+public:
+    explicit ReportedWindowsVersion(const std::wstring& version);
+    ~ReportedWindowsVersion();
+    ReportedWindowsVersion(const ReportedWindowsVersion&) = delete;
+    ReportedWindowsVersion& operator=(const ReportedWindowsVersion&) = delete;
+};
 
 // The user's documents folder, where the error log's folder lives.
 std::wstring DocumentsFolder();
