@@ -36,12 +36,12 @@ CLSID EncoderFor(const wchar_t* format) {
 
 }  // namespace
 
-TempFolder::TempFolder() {
+TempFolder::TempFolder(const std::wstring& parent) {
     wchar_t base[MAX_PATH];
     ::GetTempPathW(MAX_PATH, base);
     static int counter = 0;
-    path_ = std::wstring(base) + L"tpr-test-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
+    path_ = (parent.empty() ? std::wstring(base) : parent) + L"tpr-test-" +
+            std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
     ::CreateDirectoryW(path_.c_str(), nullptr);
 }
 

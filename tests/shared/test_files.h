@@ -9,10 +9,11 @@
 
 namespace tpr::test {
 
-// A new empty folder for one test, removed with the object.
+// A new empty folder for one test, in the temporary folder or in `parent`,
+// removed with the object.
 class TempFolder {
 public:
-    TempFolder();
+    explicit TempFolder(const std::wstring& parent = {});
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;

@@ -1,8 +1,8 @@
 // The platform's shortfalls as the program finds them under Wine, and the
 // seam that lets a test take either side.
-#include <gtest/gtest.h>
-
 #include "imaging/platform_capabilities.h"
+
+#include <gtest/gtest.h>
 
 namespace tpr::win {
 namespace {
@@ -10,6 +10,8 @@ namespace {
 TEST(PlatformCapabilities, WinesPlgBltDoesNotTurn) { EXPECT_FALSE(PlgBltTurns()); }
 
 TEST(PlatformCapabilities, WinesGdiPlusDoesNotPrefilter) { EXPECT_FALSE(ShrinkPrefilters()); }
+
+TEST(PlatformCapabilities, WinesJpegEncoderIgnoresTheQuality) { EXPECT_FALSE(JpegQualityHonoured()); }
 
 TEST(PlatformCapabilities, AForcedAnswerHoldsWhileItLives) {
     {

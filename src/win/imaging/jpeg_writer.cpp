@@ -55,4 +55,25 @@ Gdiplus::Status WriteJpegWithQuality(const uint32_t* pixels, int32_t width, int3
     return complete ? Gdiplus::Ok : Gdiplus::Win32Error;
 }
 
+Gdiplus::Status WriteJpegWithQuality(Gdiplus::GpBitmap* bitmap, int32_t quality, const std::wstring& path) {
+    using namespace Gdiplus;
+    UINT width = 0, height = 0;
+    DllExports::GdipGetImageWidth(bitmap, &width);
+    DllExports::GdipGetImageHeight(bitmap, &height);
+    const Rect whole(0, 0, static_cast<INT>(width), static_cast<INT>(height));
+    BitmapData data{};
+    const Status status =
+        DllExports::GdipBitmapLockBits(bitmap, &whole, ImageLockModeRead, PixelFormat32bppRGB, &data);
+    if (status != Ok) return status;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    for (UINT y = 0; y < height; ++y) {
+        const auto* row =
+            static_cast<const uint32_t*>(data.Scan0) + static_cast<ptrdiff_t>(y) * data.Stride / 4;
+        std::copy(row, row + width, pixels.begin() + static_cast<ptrdiff_t>(y) * width);
+    }
+    DllExports::GdipBitmapUnlockBits(bitmap, &data);
+    return WriteJpegWithQuality(pixels.data(), static_cast<int32_t>(width), static_cast<int32_t>(height),
+                                quality, path);
+}
+
 }  // namespace tpr::win

@@ -18,4 +18,8 @@ namespace tpr::win {
 Gdiplus::Status WriteJpegWithQuality(const uint32_t* pixels, int32_t width, int32_t height, int32_t quality,
                                      const std::wstring& path);
 
+// The same for a GDI+ bitmap, whose pixels are read through GDI+; a status
+// of GDI+'s own when it cannot read them.
+Gdiplus::Status WriteJpegWithQuality(Gdiplus::GpBitmap* bitmap, int32_t quality, const std::wstring& path);
+
 }  // namespace tpr::win

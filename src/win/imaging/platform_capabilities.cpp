@@ -2,21 +2,23 @@
 
 #include <algorithm>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "imaging/gdi_rotate.h"
 #include "imaging/gdiplus_resize.h"
 #include "imaging/memory_bitmap.h"
 #include "imaging/quarter_turn.h"
+#include "imaging/save_jpg.h"
 
 namespace tpr::win {
 namespace {
 
-constexpr int kCapabilities = 2;
+constexpr int kCapabilities = 3;
 constexpr int kNotForced = -1;
 
 int& Forced(Capability capability) {
-    static int forced[kCapabilities] = {kNotForced, kNotForced};
+    static int forced[kCapabilities] = {kNotForced, kNotForced, kNotForced};
     return forced[static_cast<int>(capability)];
 }
 
@@ -66,10 +68,41 @@ bool MeasureShrinkPrefilters() {
     return true;
 }
 
+// Size of the file SaveJPG's encoder call writes for the picture at the
+// quality; -1 when it writes none.
+long long JpegFileSize(Gdiplus::GpBitmap* picture, int32_t quality) {
+    wchar_t folder[MAX_PATH];
+    if (!::GetTempPathW(MAX_PATH, folder)) return -1;
+    const std::wstring path = std::wstring(folder) + L"~tpr-probe-" +
+                              std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(quality) +
+                              L".jpg";
+    WIN32_FILE_ATTRIBUTE_DATA file{};
+    const bool written = WriteJpeg(picture, path, quality) == Gdiplus::Ok &&
+                         ::GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &file);
+    ::DeleteFileW(path.c_str());
+    return written ? (static_cast<long long>(file.nFileSizeHigh) << 32) | file.nFileSizeLow : -1;
+}
+
+bool MeasureJpegQualityHonoured() {
+    const GdiPlusSession session;
+    constexpr int32_t kSide = 32;
+    std::vector<uint32_t> noise(kSide * kSide);
+    uint32_t state = 12345;
+    for (uint32_t& pixel : noise) {
+        state = state * 1103515245 + 12345;
+        pixel = state >> 8;
+    }
+    const ScaleSource picture = PixelImage(std::move(noise), kSide, kSide);
+    auto* bitmap = static_cast<Gdiplus::GpBitmap*>(picture.image.get());
+    const long long low = JpegFileSize(bitmap, 10), high = JpegFileSize(bitmap, 90);
+    return low < 0 || high < 0 || low != high;
+}
+
 }  // namespace
 
 bool PlgBltTurns() { return Answer(Capability::PlgBltTurns, &MeasurePlgBltTurns); }
 bool ShrinkPrefilters() { return Answer(Capability::ShrinkPrefilters, &MeasureShrinkPrefilters); }
+bool JpegQualityHonoured() { return Answer(Capability::JpegQualityHonoured, &MeasureJpegQualityHonoured); }
 
 ForcedCapability::ForcedCapability(Capability capability, bool capable)
     : capability_(capability), previous_(Forced(capability)) {

@@ -26,9 +26,17 @@ bool PlgBltTurns();
 // two-to-one shrink without averaging, so GDI+ is left only the 1:1 draw.
 bool ShrinkPrefilters();
 
+// Whether GDI+'s JPEG encoder honours the quality parameter. Wine 8's
+// gives byte-identical files at quality 10 and 100, at about quality 76.
+// Probe: a small noisy picture written by SaveJPG's encoder call at quality
+// 10 and 90; files of the same size mean the quality was ignored, and
+// SaveJPG then writes with the program's own encoder
+// (WriteJpegWithQuality). A probe that cannot write leaves it to GDI+.
+bool JpegQualityHonoured();
+
 // Test seam: while one lives, the probe of `capability` answers `capable`
 // without measuring, as on a platform that has it or lacks it.
-enum class Capability { PlgBltTurns, ShrinkPrefilters };
+enum class Capability { PlgBltTurns, ShrinkPrefilters, JpegQualityHonoured };
 
 class ForcedCapability {
 public:

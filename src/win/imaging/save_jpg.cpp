@@ -1,6 +1,8 @@
 #include "imaging/save_jpg.h"
 
 #include "errors/runtime_error.h"
+#include "imaging/jpeg_writer.h"
+#include "imaging/platform_capabilities.h"
 
 namespace tpr::win {
 
@@ -77,7 +79,11 @@ Status EncodeBitmap(OLE_HANDLE handle, const std::wstring& path, int32_t quality
     const Status status = DllExports::GdipCreateBitmapFromHBITMAP(
         reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(handle)), nullptr, &created);
     const UniqueGdipImage bitmap(created);
-    return status == Ok ? WriteJpeg(created, path, quality) : status;
+    if (status != Ok) return status;
+    // Where the platform's encoder ignores the quality, the program's own
+    // writes the file.
+    return JpegQualityHonoured() ? WriteJpeg(created, path, quality)
+                                 : WriteJpegWithQuality(created, quality, path);
 }
 
 [[noreturn]] void RaiseSaveError(Status status) {

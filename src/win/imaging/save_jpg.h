@@ -16,6 +16,8 @@ namespace tpr::win {
 // an existing file as it was. Failure raises error 5 "Cannot save the image.
 // GDI+ Error:" followed by the first GDI+ status that was not Ok (7, the
 // platform's error, when the written file cannot take the target's place).
+// Where GDI+'s encoder ignores the quality (JpegQualityHonoured), the
+// program's own encoder writes the file, with the same statuses.
 void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality);
 
 // Encodes a GDI+ bitmap to path with the GDI+ JPEG encoder at the quality;
