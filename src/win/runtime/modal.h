@@ -1,0 +1,45 @@
+// The life of a window shown as a dialog: modal over its owner (the owner is
+// disabled and messages are processed here until the dialog closes), or
+// modeless. Either way the keyboard works as in the system's dialogs: Tab
+// moves, Enter presses the default button, Esc cancels.
+#pragma once
+
+#include <windows.h>
+
+namespace tpr::win {
+
+class ModalLoop {
+public:
+    // Shows `dialog` and returns once Close was called or the window is gone.
+    // The owner is enabled again before the dialog goes, so that the owner,
+    // not another program, becomes active.
+    void Run(HWND dialog);
+    bool Running() const { return running_; }
+
+    // Ends a running loop, which then destroys the dialog; a dialog that is
+    // not running modally is destroyed at once.
+    void Close(HWND dialog);
+
+private:
+    bool running_ = false;
+    bool closeRequested_ = false;
+};
+
+// Processes messages, with the keyboard handling of dialogs for the active
+// window, until `done` says so or WM_QUIT arrives (posted again for the
+// outer loop). Returns false when it met WM_QUIT.
+template <class Done>
+bool PumpMessagesUntil(Done done);
+
+// One message of the loops above; false for WM_QUIT, which is posted again.
+bool PumpOneMessage();
+
+template <class Done>
+bool PumpMessagesUntil(Done done) {
+    while (!done()) {
+        if (!PumpOneMessage()) return false;
+    }
+    return true;
+}
+
+}  // namespace tpr::win
