@@ -10,6 +10,7 @@
 #include "app/program_state.h"
 #include "common/path_helpers.h"
 #include "common/ui_texts.h"
+#include "errors/program_error_services.h"
 #include "errors/runtime_error.h"
 #include "errors/trap.h"
 #include "main_window/form1.h"
@@ -77,6 +78,7 @@ int RunMessageLoop() {
 
 int RunProgram() {
     SetLastOsErrorReader(&ReadLastOsError);
+    err::InstallErrorServices(ProgramErrorServices());
     const OleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -84,6 +86,7 @@ int RunProgram() {
     Main();
     int exitCode = 0;
     if (Program().MainForm) exitCode = RunMessageLoop();
+    RunWhileReportDialogsOpen();
     Program().MainForm = nullptr;
     MainWindowOwner().reset();
     return exitCode;
