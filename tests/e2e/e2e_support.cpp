@@ -225,6 +225,20 @@ std::wstring ClassNameOf(HWND window) {
     return name;
 }
 
+std::vector<std::wstring> ChildTextsOf(HWND window) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(
+        window,
+        [](HWND child, LPARAM param) {
+            reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    std::vector<std::wstring> texts;
+    for (const HWND child : children) texts.push_back(WindowTextOf(child));
+    return texts;
+}
+
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
     const std::wstring path = std::wstring(kSettingsKey) + L"\\" + section;
     wchar_t value[1024] = {};

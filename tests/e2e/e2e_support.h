@@ -74,6 +74,8 @@ private:
 std::wstring WindowTextOf(HWND window);
 // Class name of a window.
 std::wstring ClassNameOf(HWND window);
+// Texts of a window's child controls, in the order they were made.
+std::vector<std::wstring> ChildTextsOf(HWND window);
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
