@@ -10,13 +10,16 @@ source scripts/wine-env.sh
 
 bash scripts/install-deps.sh
 bash scripts/build.sh native
-bash scripts/build.sh win32
 
 # The shipped program is the 32-bit build; where this machine runs no 32-bit
 # code, the Windows tests run the 64-bit build of the same sources.
-if tpr_can_run_win32; then wincfg=win32; else
+if tpr_can_run_win32; then
+  wincfg=win32
+  bash scripts/build.sh win32
+else
   echo "test.sh: this machine cannot run 32-bit code; Windows tests use the 64-bit build"
   wincfg=win64
+  bash scripts/build.sh win32 TessalyPhotoResizer
   bash scripts/build.sh win64
 fi
 
