@@ -63,6 +63,11 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     return TRUE;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
 template <class Condition>
 bool WaitUntil(DWORD timeoutMs, Condition condition) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
@@ -227,13 +232,7 @@ std::wstring ClassNameOf(HWND window) {
 
 std::vector<std::wstring> ChildTextsOf(HWND window) {
     std::vector<HWND> children;
-    ::EnumChildWindows(
-        window,
-        [](HWND child, LPARAM param) {
-            reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&children));
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
     std::vector<std::wstring> texts;
     for (const HWND child : children) texts.push_back(WindowTextOf(child));
     return texts;

@@ -31,6 +31,7 @@ constexpr int kWayPadding = 10;
 constexpr int kLinkIndent = 16;
 constexpr int kLineGap = 4;
 constexpr int kNarrowestWay = 360;
+constexpr int kWindowFrameRoom = 40;  // the window's frame and some screen around it
 constexpr int kButtonWidth = 75, kButtonHeight = 23;
 
 }  // namespace
@@ -129,8 +130,8 @@ void Form11::Layout(HWND owner) {
             {Label3, Label4, Label5, Label6, Label8, Label9, Label10, Label12, Label13, Label14, Label15}),
         kLinkIndent + ColumnWidthFor({Label55.hwnd(), Label56.hwnd(), Label57.hwnd(), Label58.hwnd()}));
     const RECT area = WorkArea();
-    const int widestWay = (area.right - area.left) - 2 * (kMargin + kWayPadding) - 40;
-    const int wayInner = std::min(std::max(widestLine, kNarrowestWay), std::max(widestWay, kNarrowestWay));
+    const int widestWay = (area.right - area.left) - 2 * (kMargin + kWayPadding) - kWindowFrameRoom;
+    const int wayInner = std::clamp(widestLine, kNarrowestWay, std::max(widestWay, kNarrowestWay));
     const int clientWidth = wayInner + 2 * (kMargin + kWayPadding);
 
     const int iconWidth = ::GetSystemMetrics(SM_CXICON), iconHeight = ::GetSystemMetrics(SM_CYICON);

@@ -1,7 +1,8 @@
 #include "errors/program_error_services.h"
 
-#include <oleauto.h>
 #include <windows.h>
+// After windows.h, which it needs.
+#include <oleauto.h>
 
 #include <algorithm>
 #include <memory>
