@@ -25,15 +25,12 @@ private:
     bool closeRequested_ = false;
 };
 
-// Processes messages, with the keyboard handling of dialogs for the active
-// window, until `done` says so or WM_QUIT arrives (posted again for the
-// outer loop). Returns false when it met WM_QUIT.
-template <class Done>
-bool PumpMessagesUntil(Done done);
-
-// One message of the loops above; false for WM_QUIT, which is posted again.
+// Processes one message, with the keyboard handling of dialogs for the
+// window it belongs to; false for WM_QUIT, which is posted again for the
+// outer loop.
 bool PumpOneMessage();
 
+// Processes messages until `done` says so; false when WM_QUIT came first.
 template <class Done>
 bool PumpMessagesUntil(Done done) {
     while (!done()) {
