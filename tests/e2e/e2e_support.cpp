@@ -46,6 +46,11 @@ BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
     return TRUE;
 }
 
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
+    return TRUE;
+}
+
 BOOL CALLBACK FindVisibleIcon(HWND child, LPARAM param) {
     const bool icon = ClassNameOf(child) == L"Static" && ::IsWindowVisible(child) &&
                       (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
@@ -171,6 +176,14 @@ bool ShowsAnIcon(HWND dialog) {
     bool found = false;
     ::EnumChildWindows(dialog, &FindVisibleIcon, reinterpret_cast<LPARAM>(&found));
     return found;
+}
+
+std::vector<std::wstring> ChildTextsOf(HWND window) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::wstring> texts;
+    for (const HWND child : children) texts.push_back(WindowTextOf(child));
+    return texts;
 }
 
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {

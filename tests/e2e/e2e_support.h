@@ -86,6 +86,8 @@ bool ShowsAnIcon(HWND dialog);
 
 using test::ClassNameOf;
 using test::WindowTextOf;
+// Texts of a window's child controls, in the order they were made.
+std::vector<std::wstring> ChildTextsOf(HWND window);
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);

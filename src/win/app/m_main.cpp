@@ -14,6 +14,7 @@
 #include "app/program_state.h"
 #include "app/version_query.h"
 #include "common/ui_texts.h"
+#include "errors/program_error_services.h"
 #include "errors/runtime_error.h"
 #include "errors/trap.h"
 #include "main_window/form1.h"
@@ -112,6 +113,7 @@ int RunMessageLoop() {
 
 int RunProgram() {
     SetLastOsErrorReader(&ReadLastOsError);
+    err::InstallErrorServices(ProgramErrorServices());
     const OleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -120,6 +122,7 @@ int RunProgram() {
     Main();
     int exitCode = 0;
     if (Program().MainForm) exitCode = RunMessageLoop();
+    RunWhileReportDialogsOpen();
     Program().MainForm = nullptr;
     MainWindowOwner().reset();
     return exitCode;
