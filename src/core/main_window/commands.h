@@ -1,9 +1,7 @@
-// The main window's commands: the identifiers its command bar reports, the
-// keys the hidden toolbar's buttons carry for the same commands, and the
-// icons that decorate them.
+// The main window's commands: the identifiers its command bar reports and the
+// keys the hidden toolbar's buttons carry for the same commands.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -28,20 +26,5 @@ enum CommandId : int32_t {
 // The command of a hidden-toolbar button key, compared exactly (letter case
 // included); kCommandNone for any other key, the empty key included.
 CommandId CommandOfToolbarKey(std::wstring_view key);
-
-// The images of the window's image list: a key (empty for none) and, as tag,
-// the command whose control the image decorates.
-struct MenuImage {
-    const wchar_t* key;
-    CommandId tag;
-};
-
-inline constexpr std::array<MenuImage, 5> kMenuImages = {{
-    {L"Open", kCommandOpen},
-    {L"Save", kCommandSave},
-    {L"", kCommandRotateCcw},
-    {L"", kCommandRotateCw},
-    {L"Info", kCommandAbout},
-}};
 
 }  // namespace tpr
