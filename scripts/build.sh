@@ -4,6 +4,7 @@
 #   win32:  the program as shipped (32-bit) and its Windows tests
 #   win64:  the same sources as 64-bit, to run the Windows tests where the
 #           machine cannot execute 32-bit code
+#   fuzz:   the core and its libFuzzer targets, built with clang
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 config="$1"; shift
@@ -11,6 +12,8 @@ case "$config" in
   native) args=(-DCMAKE_BUILD_TYPE=Debug) ;;
   win32) args=(--toolchain "$root/cmake/mingw-w64-i686.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
   win64) args=(--toolchain "$root/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;
+  # Optimised a little for speed, asserts kept.
+  fuzz) args=(-DCMAKE_CXX_COMPILER=clang++ -DTPR_FUZZ=ON -DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-g -O1") ;;
   *) echo "build.sh: unknown configuration $config" >&2; exit 2 ;;
 esac
 dir="$root/build/$config"

@@ -30,6 +30,7 @@ TEST(OperatingSystemGate, PassesTheNTLineFromVersionFiveToSix) {
     const Case cases[] = {
         {2, 5, 0, 1, true, false},   {2, 5, 1, 1, false, true},
         {2, 5, 2, 1, false, true},   {2, 6, 0, 1, false, true},
+        {2, 6, 1, 1, false, true},   {2, 6, 2, 1, false, true},
         {2, 6, 3, 1, false, true},   {2, 4, 0, 1, false, false},  // NT 4
         {2, 5, 3, 1, false, false},  {2, 10, 0, 1, false, false},
         {1, 4, 0, 1, false, false},  // 95

@@ -6,9 +6,7 @@
 #include <shlwapi.h>
 #include <commctrl.h>
 
-#include <chrono>
 #include <stdexcept>
-#include <thread>
 
 #include "program_path.h"
 
@@ -46,32 +44,43 @@ CLSID EncoderFor(const wchar_t* format) {
     throw std::runtime_error("no encoder");
 }
 
+// Top-level windows of one process: visible ones with a title or of a class
+// (empty: any), or of a class, hidden ones included.
 struct WindowSearch {
     DWORD processId;
     std::wstring title;
     std::vector<HWND> found;
+    std::wstring className = {};
+    bool hiddenToo = false;
 };
 
 BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     auto* search = reinterpret_cast<WindowSearch*>(param);
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
-    if (owner == search->processId && ::IsWindowVisible(window) &&
-        (search->title.empty() || WindowTextOf(window) == search->title)) {
+    if (owner == search->processId && (search->hiddenToo || ::IsWindowVisible(window)) &&
+        (search->title.empty() || WindowTextOf(window) == search->title) &&
+        (search->className.empty() || ClassNameOf(window) == search->className)) {
         search->found.push_back(window);
     }
     return TRUE;
 }
 
-template <class Condition>
-bool WaitUntil(DWORD timeoutMs, Condition condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return condition();
+BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
+    if (ClassNameOf(child) == L"Button")
+        reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(WindowTextOf(child));
+    return TRUE;
 }
+
+BOOL CALLBACK FindVisibleIcon(HWND child, LPARAM param) {
+    const bool icon = ClassNameOf(child) == L"Static" && ::IsWindowVisible(child) &&
+                      (::GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON &&
+                      ::SendMessageW(child, STM_GETICON, 0, 0) != 0;
+    if (icon) *reinterpret_cast<bool*>(param) = true;
+    return !icon;
+}
+
+constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\TessalyPhotoResizer.exe";
 
 }  // namespace
 
@@ -102,11 +111,13 @@ void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* 
         for (int x = 0; x < width; ++x) {
             const bool marker = x < width / 5 && y < height / 5;
             const BYTE ramp = static_cast<BYTE>(255 * x / std::max(1, width - 1));
-            bitmap.SetPixel(x, y, marker ? Gdiplus::Color(20, 20, 20) : Gdiplus::Color(ramp, 160, 255 - ramp));
+            bitmap.SetPixel(x, y,
+                            marker ? Gdiplus::Color(20, 20, 20) : Gdiplus::Color(ramp, 160, 255 - ramp));
         }
     }
     const CLSID encoder = EncoderFor(format);
-    if (bitmap.Save(path.c_str(), &encoder, nullptr) != Gdiplus::Ok) throw std::runtime_error("photo not written");
+    if (bitmap.Save(path.c_str(), &encoder, nullptr) != Gdiplus::Ok)
+        throw std::runtime_error("photo not written");
 }
 
 SIZE ImageFileSize(const std::wstring& path) {
@@ -135,7 +146,9 @@ void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
     ::CloseHandle(file);
 }
 
-bool FileExists(const std::wstring& path) { return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool FileExists(const std::wstring& path) {
+    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow) {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
@@ -169,6 +182,21 @@ std::vector<HWND> RunningProgram::TopLevelWindows() const {
     WindowSearch search{process_.dwProcessId, L"", {}};
     ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
+}
+
+std::vector<HWND> RunningProgram::WindowsOfClass(const std::wstring& className) const {
+    WindowSearch search{process_.dwProcessId, L"", {}, className, true};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+std::vector<std::wstring> RunningProgram::ClassesOfWindowsShownUntilExit(DWORD timeoutMs) {
+    std::vector<std::wstring> shown;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : TopLevelWindows()) shown.push_back(ClassNameOf(window));
+        return WaitForExit(0);
+    });
+    return shown;
 }
 
 HWND RunningProgram::WaitForWindow(const std::wstring& title, DWORD timeoutMs) const {
@@ -212,6 +240,32 @@ void RunningProgram::Close() {
     if (mainWindow_) ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
 }
 
+OtherProgramWindow::OtherProgramWindow()
+    : window_(::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
+                                400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)) {
+    ::SetForegroundWindow(window_);
+}
+
+OtherProgramWindow::~OtherProgramWindow() { ::DestroyWindow(window_); }
+
+std::wstring MessageBoxText(HWND box) {
+    // The message box's text is the static control with the identifier 0xFFFF.
+    const HWND text = ::GetDlgItem(box, 0xFFFF);
+    return text ? WindowTextOf(text) : L"<no text>";
+}
+
+std::vector<std::wstring> ButtonCaptions(HWND dialog) {
+    std::vector<std::wstring> captions;
+    ::EnumChildWindows(dialog, &CollectButton, reinterpret_cast<LPARAM>(&captions));
+    return captions;
+}
+
+bool ShowsAnIcon(HWND dialog) {
+    bool found = false;
+    ::EnumChildWindows(dialog, &FindVisibleIcon, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
 std::wstring WindowTextOf(HWND window) {
     wchar_t text[1024] = {};
     ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
@@ -246,6 +300,29 @@ void WriteSetting(const std::wstring& section, const std::wstring& key, const st
 }
 
 void ClearSettings() { ::SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }
+
+bool SettingsExist() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(key);
+    return true;
+}
+
+ReportedWindowsVersion::ReportedWindowsVersion(const std::wstring& version) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, kAppDefaultsKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                      nullptr);
+    ::RegSetValueExW(key, L"Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version.c_str()),
+                     static_cast<DWORD>((version.size() + 1) * sizeof(wchar_t)));
+    ::RegCloseKey(key);
+}
+
+ReportedWindowsVersion::~ReportedWindowsVersion() {
+    HKEY key = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kAppDefaultsKey, 0, KEY_SET_VALUE, &key) != ERROR_SUCCESS) return;
+    ::RegDeleteValueW(key, L"Version");
+    ::RegCloseKey(key);
+}
 
 std::wstring DocumentsFolder() {
     wchar_t path[MAX_PATH] = {};

@@ -5,10 +5,24 @@
 
 #include <windows.h>
 
+#include <chrono>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace tpr::e2e {
+
+// Polls the condition every 50 ms until it holds; false when it does not
+// within timeoutMs.
+template <class Condition>
+bool WaitUntil(DWORD timeoutMs, Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < end) {
+        if (condition()) return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return condition();
+}
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
@@ -57,6 +71,11 @@ public:
     HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000) const;
     // All visible top-level windows of this process.
     std::vector<HWND> TopLevelWindows() const;
+    // Top-level windows of this process of a class, hidden ones included.
+    std::vector<HWND> WindowsOfClass(const std::wstring& className) const;
+    // Waits until the process ends, watching for windows it shows; gives the
+    // class names of those it showed (empty also when it did not end in time).
+    std::vector<std::wstring> ClassesOfWindowsShownUntilExit(DWORD timeoutMs);
     // Text of a status-bar panel (1 to 3) of the main window.
     std::wstring StatusText(int panel) const;
     // Waits until the process ends; false when it does not in time.
@@ -70,6 +89,28 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
+// A window of the driver made the foreground window, as another program's
+// window the user works in; destroyed with the object.
+class OtherProgramWindow {
+public:
+    OtherProgramWindow();
+    ~OtherProgramWindow();
+    OtherProgramWindow(const OtherProgramWindow&) = delete;
+    OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
+    HWND hwnd() const { return window_; }
+
+private:
+    HWND window_;
+};
+
+// Text of a message box (its static text) shown by another process.
+std::wstring MessageBoxText(HWND box);
+// Captions of a dialog's buttons, in their order.
+std::vector<std::wstring> ButtonCaptions(HWND dialog);
+// Whether a dialog shows an icon (a visible icon static control that holds
+// one).
+bool ShowsAnIcon(HWND dialog);
+
 // Text of another process's window or control.
 std::wstring WindowTextOf(HWND window);
 // Class name of a window.
@@ -79,6 +120,20 @@ std::wstring ClassNameOf(HWND window);
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
 void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 void ClearSettings();
+// Whether the program's settings store holds anything at all.
+bool SettingsExist();
+
+// Makes Wine tell the program that it runs on another Windows version, by its
+// per-program setting (L"win2k", L"winxp", L"win2003", L"vista", L"win7",
+// L"win10", L"nt40", L"win95", L"win98", L"winme"), read at each start of the
+// program; removed with the object.
+class ReportedWindowsVersion {
+public:
+    explicit ReportedWindowsVersion(const std::wstring& version);
+    ~ReportedWindowsVersion();
+    ReportedWindowsVersion(const ReportedWindowsVersion&) = delete;
+    ReportedWindowsVersion& operator=(const ReportedWindowsVersion&) = delete;
+};
 
 // The user's documents folder, where the error log's folder lives.
 std::wstring DocumentsFolder();

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "runtime/picture.h"
@@ -47,6 +48,9 @@ struct Pixels {
 
 Pixels ReadPixels(HBITMAP bitmap);
 Pixels ReadPixels(const win::Picture& picture);
+
+// Writes a BMP file of one colour, for the picture loader to read.
+void WriteBmpFile(const std::wstring& path, int width, int height, COLORREF colour);
 
 // Colours that differ by at most tolerance in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 8);

@@ -5,9 +5,14 @@
 #include <ole2.h>
 
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/command_line.h"
+#include "app/os_version.h"
+#include "app/prev_instance.h"
 #include "app/program_state.h"
+#include "app/version_query.h"
 #include "common/path_helpers.h"
 #include "common/ui_texts.h"
 #include "errors/runtime_error.h"
@@ -15,6 +20,8 @@
 #include "main_window/form1.h"
 #include "main_window/reg_settings.h"
 #include "runtime/application.h"
+#include "runtime/application_window.h"
+#include "runtime/message_box.h"
 #include "runtime/picture.h"
 
 namespace tpr::win {
@@ -23,6 +30,20 @@ namespace {
 std::unique_ptr<Form1>& MainWindowOwner() {
     static std::unique_ptr<Form1> owner;
     return owner;
+}
+
+// Opens the photo that a command line names, by the rules of a start; false
+// when it names none.
+bool OpenCommandLinePhoto(Form1& form, const std::wstring& arguments) {
+    const auto path = PhotoPathFromCommandLine(arguments);
+    if (!path) return false;
+    // The name changes only once the photo has loaded: a failed load keeps
+    // the previous name with the previous picture.
+    Picture photo = LoadPicture(*path);
+    form.picImage.SetPicture(std::move(photo));
+    Program().CurrentPhotoFileName = SplitingFolder(*path, L"\\");
+    form.ResizePhotoInProperties();
+    return true;
 }
 
 uint32_t ReadLastOsError() { return ::GetLastError(); }
@@ -46,24 +67,37 @@ void Main() {
     err::TopLevelTrap(L"mMain.Main", [] {
         texts::LoadLanguageStrings();
 
+        // Both tests run, whatever the first answers.
+        const bool winXP = IsWinXP(&QueryVersionExA);
+        const bool win2000 = IsWin2000(&QueryVersionExA);
+        if (!winXP && !win2000) {
+            MsgBox(texts::OSNotSupportedMessage, MB_ICONEXCLAMATION | MB_OK);
+            return;
+        }
+        if (App().PrevInstance()) {
+            ShowPrevInstance();
+            return;
+        }
+
         auto& owner = MainWindowOwner();
         owner = std::make_unique<Form1>();
         Form1& form = *owner;
         Program().MainForm = &form;
         form.Show();
+        if (ApplicationWindow* window = App().Window()) window->SetMainWindow(form.hwnd());
 
-        if (const auto path = PhotoPathFromCommandLine(App().Command())) {
-            // The name changes only once the photo has loaded: a failed load
-            // keeps the previous name with the previous picture.
-            Picture photo = LoadPicture(*path);
-            form.picImage.SetPicture(std::move(photo));
-            Program().CurrentPhotoFileName = SplitingFolder(*path, L"\\");
-            form.ResizePhotoInProperties();
-        } else {
-            form.SetNoImage();
-        }
+        if (!OpenCommandLinePhoto(form, App().Command())) form.SetNoImage();
         SaveVersion();
     });
+}
+
+void OpenHandedCommandLine(const std::wstring& sCommand) {
+    err::TopLevelTrap(
+        L"mMain.OpenHandedCommandLine(sCommand)",
+        [&] {
+            if (Form1* form = Program().MainForm) OpenCommandLinePhoto(*form, sCommand);
+        },
+        sCommand);
 }
 
 int RunMessageLoop() {
@@ -71,6 +105,14 @@ int RunMessageLoop() {
     while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
+        // A command line handed over by a later start arrived inside that
+        // dispatch, perhaps while a modal dialog ran there, or woke this
+        // loop. It is opened here, where no dialog is open, so that no
+        // dialog's work sees the photo change under it.
+        ApplicationWindow* window = App().Window();
+        if (auto handed = window ? window->TakeHandedCommandLine() : std::nullopt) {
+            OpenHandedCommandLine(*handed);
+        }
     }
     return static_cast<int>(message.wParam);
 }
@@ -81,6 +123,7 @@ int RunProgram() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
 
+    const RunningInstance instance;
     Main();
     int exitCode = 0;
     if (Program().MainForm) exitCode = RunMessageLoop();

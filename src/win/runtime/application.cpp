@@ -2,7 +2,11 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "main_window/app_info.h"
+#include "runtime/application_window.h"
+#include "runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {
@@ -20,7 +24,52 @@ std::wstring ExecutableFolder() {
     return path.substr(0, path.find_last_of(L'\\'));
 }
 
+// A named mutex that lives as long as the instance runs; `existed` tells
+// whether another process had made it already.
+UniqueKernelHandle CreateRunningMark(const std::wstring& name, bool& existed) {
+    UniqueKernelHandle mark(::CreateMutexW(nullptr, FALSE, name.c_str()));
+    existed = ::GetLastError() == ERROR_ALREADY_EXISTS;
+    return mark;
+}
+
 }  // namespace
+
+struct Application::Instance {
+    // The mark is named after the title the program starts with, which a
+    // second start renames only after it has made its own mark.
+    explicit Instance(const std::wstring& title)
+        : runningMark(CreateRunningMark(title + L" is running", prevInstance)), window(title) {}
+
+    bool prevInstance = false;
+    UniqueKernelHandle runningMark;
+    ApplicationWindow window;
+};
+
+Application::Application(std::wstring title, int major, int minor, int revision, std::wstring path)
+    : Major(major), Minor(minor), Revision(revision), Path(std::move(path)), title_(std::move(title)) {}
+
+Application::~Application() = default;
+
+std::wstring Application::Command() const { return ArgumentsOfCommandLine(::GetCommandLineW()); }
+
+void Application::SetTitle(std::wstring title) {
+    title_ = std::move(title);
+    if (instance_) instance_->window.Rename(title_);
+}
+
+bool Application::PrevInstance() const { return instance_ && instance_->prevInstance; }
+
+ApplicationWindow* Application::Window() const { return instance_ ? &instance_->window : nullptr; }
+
+Application& App() {
+    static Application app(L"Tessaly Photo Resizer", kVersionMajor, kVersionMinor, kVersionRevision,
+                           ExecutableFolder());
+    return app;
+}
+
+RunningInstance::RunningInstance() { App().instance_ = std::make_unique<Application::Instance>(App().Title); }
+
+RunningInstance::~RunningInstance() { App().instance_.reset(); }
 
 std::wstring ArgumentsOfCommandLine(const std::wstring& commandLine) {
     size_t i = 0;
@@ -32,14 +81,6 @@ std::wstring ArgumentsOfCommandLine(const std::wstring& commandLine) {
     }
     while (i < commandLine.size() && (commandLine[i] == L' ' || commandLine[i] == L'\t')) ++i;
     return commandLine.substr(i);
-}
-
-std::wstring Application::Command() const { return ArgumentsOfCommandLine(::GetCommandLineW()); }
-
-Application& App() {
-    static Application app{L"Tessaly Photo Resizer", kVersionMajor, kVersionMinor, kVersionRevision,
-                           ExecutableFolder()};
-    return app;
 }
 
 }  // namespace tpr::win

@@ -1,0 +1,82 @@
+// What every fuzz target shares: turning the fuzzer's bytes into the program's
+// UTF-16 texts, stopping the run when a property is broken, and telling the
+// program's own runtime errors apart from any other exception.
+#pragma once
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "errors/runtime_error.h"
+
+namespace tpr::fuzz {
+
+// One byte per character, so that a short input reaches the characters the
+// program's text rules turn on:
+//   0x00-0x0F  NUL \ . " | & CR LF % blank # ( ) , ? and the report's field
+//              marker (character 8)
+//   0x7F       the next two bytes, high byte first, are any UTF-16 code unit
+//              (surrogates included)
+//   others     that character (0x10-0x7E as ASCII, 0x80-0xFF as Latin-1)
+inline std::wstring DecodeText(std::string_view bytes) {
+    static constexpr wchar_t kSpecial[16] = {L'\0', L'\\', L'.', L'"', L'|', L'&', L'\r', L'\n',
+                                             L'%',  L' ',  L'#', L'(', L')', L',', L'?',  L'\b'};
+    std::wstring text;
+    for (size_t i = 0; i < bytes.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte < 0x10) {
+            text += kSpecial[byte];
+        } else if (byte == 0x7F && i + 2 < bytes.size()) {
+            const auto high = static_cast<unsigned char>(bytes[i + 1]);
+            const auto low = static_cast<unsigned char>(bytes[i + 2]);
+            text += static_cast<wchar_t>(high << 8 | low);
+            i += 2;
+        } else {
+            text += static_cast<wchar_t>(byte);
+        }
+    }
+    return text;
+}
+
+// The next text of the input; texts end where FuzzedDataProvider's
+// random-length strings end (a lone backslash byte).
+inline std::wstring ConsumeText(FuzzedDataProvider& input, size_t maxBytes = 512) {
+    return DecodeText(input.ConsumeRandomLengthString(maxBytes));
+}
+
+[[noreturn]] inline void Violated(const char* property, const char* file, int line) {
+    std::fprintf(stderr, "%s:%d: property broken: %s\n", file, line, property);
+    std::abort();
+}
+
+// Stops the run, so that the fuzzer keeps the input, when a property the
+// program promises does not hold.
+#define TPR_FUZZ_CHECK(property) ((property) ? (void)0 : ::tpr::fuzz::Violated(#property, __FILE__, __LINE__))
+
+// Runs `call`; the program raises its failures as tpr::RuntimeError only,
+// so any other exception stops the run. Gives the error raised, if any.
+template <class Call>
+std::optional<RuntimeError> RaisedBy(Call&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e;
+    } catch (...) {
+        Violated("only tpr::RuntimeError is raised", __FILE__, __LINE__);
+    }
+    return std::nullopt;
+}
+
+inline bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
+    return text.substr(0, prefix.size()) == prefix;
+}
+
+inline bool EndsWith(std::wstring_view text, std::wstring_view suffix) {
+    return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
+}
+
+}  // namespace tpr::fuzz

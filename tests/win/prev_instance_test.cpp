@@ -1,0 +1,245 @@
+// A later start of the program: how it finds the running instance through that
+// instance's application window, hands over its command line and brings the
+// running main window forward; and how the running instance opens a photo
+// handed to it.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "app/m_main.h"
+#include "app/prev_instance.h"
+#include "app/program_state.h"
+#include "form1_fixture.h"
+#include "runtime/application.h"
+#include "runtime/application_window.h"
+#include "runtime/unique_any.h"
+#include "test_pictures.h"
+
+namespace tpr::test {
+namespace {
+
+constexpr wchar_t kTitle[] = L"Tessaly Photo Resizer";
+constexpr wchar_t kLeavingTitle[] = L"abcba - This App Will Be Closed";
+
+// A shown top-level window standing in for a window of the running instance.
+win::UniqueHwnd ShownWindow(const wchar_t* title, HWND owner = nullptr) {
+    return win::UniqueHwnd(::CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                             300, 200, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+}
+
+// This test process as a second start of the program; a window of the
+// process stands in for each window of the instance that runs already.
+class SecondStartTest : public ::testing::Test {
+protected:
+    void TearDown() override { win::App().SetTitle(kTitle); }
+
+    win::RunningInstance instance;
+};
+
+TEST_F(SecondStartTest, FindsTheRunningMainWindowWhateverLiesAboveItsApplicationWindow) {
+    win::ApplicationWindow running(kTitle);
+    const auto mainWindow = ShownWindow(L"main");
+    running.SetMainWindow(mainWindow.get());
+    ::ShowWindow(mainWindow.get(), SW_MINIMIZE);
+    // As measured: the window just above the application window is the
+    // quality list's drop-down, not the main window.
+    const auto dropDown = ShownWindow(L"drop-down");
+    ::SetWindowPos(running.hwnd(), dropDown.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(::GetWindow(running.hwnd(), GW_HWNDPREV), dropDown.get());
+    ASSERT_TRUE(::IsIconic(mainWindow.get()));
+
+    win::ShowPrevInstance();
+
+    EXPECT_FALSE(::IsIconic(mainWindow.get()));
+    EXPECT_EQ(::GetForegroundWindow(), mainWindow.get());
+    EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
+    // Renamed before the search, so that the search found the other one.
+    EXPECT_EQ(win::App().Title, kLeavingTitle);
+    EXPECT_EQ(win::FindApplicationWindow(kLeavingTitle), win::App().Window()->hwnd());
+    EXPECT_EQ(win::FindApplicationWindow(kTitle), running.hwnd());
+}
+
+TEST_F(SecondStartTest, MaximisedWindowStaysMaximisedAndABusyOneShowsItsDialog) {
+    win::ApplicationWindow running(kTitle);
+    const auto mainWindow = ShownWindow(L"main");
+    running.SetMainWindow(mainWindow.get());
+    ::ShowWindow(mainWindow.get(), SW_MAXIMIZE);
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+
+    win::ShowPrevInstance();
+    EXPECT_TRUE(::IsZoomed(mainWindow.get()));
+    EXPECT_EQ(::GetForegroundWindow(), mainWindow.get());
+
+    // A modal dialog disables its owner: the dialog is what comes forward.
+    const auto dialog = ShownWindow(L"dialog", mainWindow.get());
+    ::SetForegroundWindow(dialog.get());
+    ::EnableWindow(mainWindow.get(), FALSE);
+    ::SetForegroundWindow(other.get());
+    ASSERT_EQ(::GetForegroundWindow(), other.get());
+
+    win::App().SetTitle(kTitle);
+    win::ShowPrevInstance();
+    EXPECT_EQ(::GetForegroundWindow(), dialog.get());
+}
+
+TEST_F(SecondStartTest, WithoutARunningInstanceNothingComesForward) {
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+    win::ShowPrevInstance();
+    EXPECT_EQ(::GetForegroundWindow(), other.get());
+    EXPECT_EQ(win::App().Title, kLeavingTitle);
+}
+
+TEST_F(SecondStartTest, RunningInstanceWithoutAMainWindowYetStillGetsTheCommandLine) {
+    win::ApplicationWindow running(kTitle);
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+    win::ShowPrevInstance();
+    EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
+    EXPECT_EQ(::GetForegroundWindow(), other.get());
+}
+
+TEST(RunningInstance, IsSeenByTheNextStartUntilItEnds) {
+    {
+        const win::RunningInstance first;
+        EXPECT_FALSE(win::App().PrevInstance());
+        ASSERT_NE(win::App().Window(), nullptr);
+        EXPECT_EQ(win::FindApplicationWindow(kTitle), win::App().Window()->hwnd());
+        EXPECT_FALSE(::IsWindowVisible(win::App().Window()->hwnd()));
+        // Another process's mark, as a later start sees the first one's.
+        const win::UniqueKernelHandle othersMark(
+            ::OpenMutexW(SYNCHRONIZE, FALSE, L"Tessaly Photo Resizer is running"));
+        EXPECT_TRUE(othersMark);
+    }
+    EXPECT_EQ(win::App().Window(), nullptr);
+    EXPECT_EQ(win::FindApplicationWindow(kTitle), nullptr);
+    EXPECT_FALSE(win::App().PrevInstance());
+
+    const win::UniqueKernelHandle runningMark(
+        ::CreateMutexW(nullptr, FALSE, L"Tessaly Photo Resizer is running"));
+    const win::RunningInstance second;
+    EXPECT_TRUE(win::App().PrevInstance());
+}
+
+TEST(ApplicationWindow, KeepsTheNewestHandedCommandLineAndWakesTheLoop) {
+    win::ApplicationWindow window(kTitle);
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L"\"C:\\Photos\\a.jpg\""));
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L"\"C:\\Photos\\b b.jpg\""));
+    MSG wake{};
+    EXPECT_TRUE(::PeekMessageW(&wake, window.hwnd(), WM_NULL, WM_NULL, PM_REMOVE));
+    EXPECT_EQ(window.TakeHandedCommandLine(), L"\"C:\\Photos\\b b.jpg\"");
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L""));
+    EXPECT_EQ(window.TakeHandedCommandLine(), L"");
+
+    // Data of another kind is refused and kept nowhere.
+    wchar_t text[] = L"C:\\a.jpg";
+    COPYDATASTRUCT foreign{1, sizeof text, text};
+    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&foreign)), FALSE);
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+}
+
+TEST(ApplicationWindow, PointsAtTheMainWindowWhileThatExists) {
+    win::ApplicationWindow window(kTitle);
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+    auto mainWindow = ShownWindow(L"main");
+    window.SetMainWindow(mainWindow.get());
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), mainWindow.get());
+    window.SetMainWindow(nullptr);
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+    window.SetMainWindow(mainWindow.get());
+    mainWindow.reset();
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+}
+
+constexpr COLORREF kGreen = RGB(30, 160, 60);
+constexpr wchar_t kPlaceholderResolution[] = L"Photo resolution: 355x296  ";
+constexpr wchar_t kPhotoResolution[] = L"Photo resolution: 320x200  ";
+
+// The running instance's main window and a photo on disk for a later start
+// to name.
+class HandedPhotoTest : public Form1Test {
+protected:
+    void SetUp() override {
+        Form1Test::SetUp();
+        wchar_t folder[MAX_PATH] = {};
+        ::GetTempPathW(MAX_PATH, folder);
+        photo = std::wstring(folder) + L"handed photo " + std::to_wstring(::GetCurrentProcessId()) + L".bmp";
+        WriteBmpFile(photo, 320, 200, kGreen);
+        SetWorkArea(800, 600);
+        form.SetNoImage();
+        win::Program().CurrentPhotoFileName.clear();
+    }
+    void TearDown() override {
+        ::DeleteFileW(photo.c_str());
+        Form1Test::TearDown();
+    }
+
+    std::wstring photo;
+};
+
+TEST_F(HandedPhotoTest, OpensAsAtAStartWhileOtherCommandLinesChangeNothing) {
+    for (const std::wstring& commandLine :
+         {std::wstring(), L"\"" + photo + L"\" \"" + photo + L"\"", std::wstring(L"C:\\notes.txt")}) {
+        win::OpenHandedCommandLine(commandLine);
+        EXPECT_EQ(form.StatusBar1.PanelText(2), kPlaceholderResolution) << commandLine;
+    }
+
+    win::OpenHandedCommandLine(L"\"" + photo + L"\"");
+    EXPECT_EQ(form.StatusBar1.PanelText(2), kPhotoResolution);
+    EXPECT_EQ(win::Program().CurrentPhotoFileName, photo.substr(photo.find_last_of(L'\\') + 1));
+    EXPECT_TRUE(Near(ReadPixels(form.picBox.GetPicture()).at(160, 100), kGreen));
+
+    // Not a return to the placeholder, as at a start without a photo.
+    win::OpenHandedCommandLine(L"");
+    EXPECT_EQ(form.StatusBar1.PanelText(2), kPhotoResolution);
+}
+
+// Stands in for a command whose modal dialog runs its own message loop: the
+// later start hands its photo over while that loop runs.
+struct ModalCommand {
+    std::wstring handedCommandLine;
+    win::StatusBar* statusBar = nullptr;
+    std::wstring resolutionInside;
+};
+ModalCommand* g_modalCommand = nullptr;
+
+LRESULT CALLBACK ModalCommandProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_APP) return ::DefWindowProcW(window, message, wParam, lParam);
+    win::HandCommandLine(win::App().Window()->hwnd(), g_modalCommand->handedCommandLine);
+    MSG nested;
+    while (::PeekMessageW(&nested, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&nested);
+    g_modalCommand->resolutionInside = g_modalCommand->statusBar->PanelText(2);
+    ::PostQuitMessage(0);
+    return 0;
+}
+
+TEST_F(HandedPhotoTest, OpensFromTheMessageLoopOnlyOnceTheModalLoopHasEnded) {
+    const win::RunningInstance instance;
+    ModalCommand command{L"\"" + photo + L"\"", &form.StatusBar1, {}};
+    g_modalCommand = &command;
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = &ModalCommandProcedure;
+    windowClass.hInstance = ::GetModuleHandleW(nullptr);
+    windowClass.lpszClassName = L"ModalCommandStandIn";
+    ::RegisterClassW(&windowClass);
+    const win::UniqueHwnd commandWindow(::CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0,
+                                                          0, 0, nullptr, nullptr, windowClass.hInstance,
+                                                          nullptr));
+    ::PostMessageW(commandWindow.get(), WM_APP, 0, 0);
+
+    win::RunMessageLoop();
+
+    EXPECT_EQ(command.resolutionInside, kPlaceholderResolution);
+    EXPECT_EQ(form.StatusBar1.PanelText(2), kPhotoResolution);
+    g_modalCommand = nullptr;
+}
+
+}  // namespace
+}  // namespace tpr::test
