@@ -75,7 +75,8 @@ TEST(Toolbar1, PressingAPresetReleasesTheOtherPresetsOnly) {
 
     // Releasing one leaves the group without a pressed button.
     toolbar.SetPressed(4, false);
-    for (int i = kFirstPresetButton; i <= kLastPresetButton; ++i) EXPECT_FALSE(toolbar.Buttons(i).Pressed) << i;
+    for (int i = kFirstPresetButton; i <= kLastPresetButton; ++i)
+        EXPECT_FALSE(toolbar.Buttons(i).Pressed) << i;
 }
 
 TEST(Toolbar1, QualityMenuIsFilledOnceInOrder) {
@@ -104,7 +105,8 @@ TEST(Toolbar1, ImagesComeFromTheAssignedListByKey) {
     EXPECT_EQ(toolbar.Buttons(2).Image, L"Save");
     EXPECT_EQ(toolbar.Buttons(14).Image, L"Info");
     EXPECT_EQ(ErrorNumberOf([&] { toolbar.SetImage(L"About", L"About"); }), 35601);
-    EXPECT_EQ(ErrorNumberOf([&] { toolbar.SetImage(L"CW", L""); }), 35601) << "unkeyed images are not reachable";
+    EXPECT_EQ(ErrorNumberOf([&] { toolbar.SetImage(L"CW", L""); }), 35601)
+        << "unkeyed images are not reachable";
     EXPECT_EQ(toolbar.Buttons(14).Image, L"Info") << "a failed assignment keeps the image";
 }
 

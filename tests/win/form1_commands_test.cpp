@@ -105,8 +105,8 @@ TEST_F(Form1Test, OnlyTheFirstActivationAppliesTheDefaultPreset) {
     DragToSize(form, 600, 450);
     const SIZE dragged = MeasuredWorkArea();
     // Another window takes the focus, then the main window gets it back.
-    const win::UniqueHwnd other(::CreateWindowExW(0, WC_STATICW, L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50,
-                                                  nullptr, nullptr, nullptr, nullptr));
+    const win::UniqueHwnd other(::CreateWindowExW(0, WC_STATICW, L"other", WS_POPUP | WS_VISIBLE, 0, 0, 50,
+                                                  50, nullptr, nullptr, nullptr, nullptr));
     ::SetActiveWindow(other.get());
     ASSERT_NE(::GetActiveWindow(), form.hwnd());
     ::SetActiveWindow(form.hwnd());

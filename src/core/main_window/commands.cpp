@@ -11,7 +11,7 @@ CommandId CommandOfToolbarKey(std::wstring_view key) {
         CommandId command;
     };
     static constexpr KeyedCommand kKeyed[] = {
-        {L"Open", kCommandOpen}, {L"Save", kCommandSave},   {L"CCW", kCommandRotateCcw},
+        {L"Open", kCommandOpen},   {L"Save", kCommandSave},   {L"CCW", kCommandRotateCcw},
         {L"CW", kCommandRotateCw}, {L"About", kCommandAbout},
     };
     for (const KeyedCommand& keyed : kKeyed) {

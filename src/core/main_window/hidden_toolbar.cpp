@@ -21,7 +21,9 @@ Toolbar::Toolbar(std::vector<ToolbarButton> buttons) : buttons_(std::move(button
 
 const ToolbarButton& Toolbar::Buttons(int index) const { return const_cast<Toolbar*>(this)->At(index); }
 
-const ToolbarButton& Toolbar::Buttons(std::wstring_view key) const { return const_cast<Toolbar*>(this)->At(key); }
+const ToolbarButton& Toolbar::Buttons(std::wstring_view key) const {
+    return const_cast<Toolbar*>(this)->At(key);
+}
 
 ToolbarButton& Toolbar::At(int index) {
     if (index < 1 || index > Count()) throw RuntimeError(kErrIndexOutOfBounds, L"Index out of bounds");

@@ -108,14 +108,16 @@ int CommandBarControl::ListWidthPixels() const {
     for (int entry = 1; entry <= ListCount(); ++entry) {
         const auto length = ::SendMessageW(list_, CB_GETLBTEXTLEN, static_cast<WPARAM>(entry - 1), 0);
         std::wstring text(static_cast<size_t>(std::max<LRESULT>(length, 0)) + 1, L'\0');
-        ::SendMessageW(list_, CB_GETLBTEXT, static_cast<WPARAM>(entry - 1), reinterpret_cast<LPARAM>(text.data()));
+        ::SendMessageW(list_, CB_GETLBTEXT, static_cast<WPARAM>(entry - 1),
+                       reinterpret_cast<LPARAM>(text.data()));
         SIZE size{};
         ::GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(wcslen(text.c_str())), &size);
         widest = std::max<int>(widest, size.cx);
     }
     // The entry's text between the field's margins, beside the drop-down arrow.
     constexpr int kTextMargins = 8;
-    const int needed = widest + kTextMargins + ::GetSystemMetrics(SM_CXVSCROLL) + 2 * ::GetSystemMetrics(SM_CXEDGE);
+    const int needed =
+        widest + kTextMargins + ::GetSystemMetrics(SM_CXVSCROLL) + 2 * ::GetSystemMetrics(SM_CXEDGE);
     return std::max(width_, needed);
 }
 
@@ -131,9 +133,10 @@ CommandBarControl& CommandBarControls::Add(ControlType type, int32_t id, const s
         // A disabled, empty button keeps the list's place on the bar; it
         // wraps like any button and the list covers it.
         button.fsStyle = BTNS_BUTTON;
-        control->list_ = CheckCreated(::CreateWindowExW(
-            0, WC_COMBOBOXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0, 0, 0, kDroppedListHeight,
-            bar_.hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr));
+        control->list_ = CheckCreated(
+            ::CreateWindowExW(0, WC_COMBOBOXW, L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST, 0,
+                              0, 0, kDroppedListHeight, bar_.hwnd_,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), Instance(), nullptr));
         ::SendMessageW(control->list_, WM_SETFONT, ::SendMessageW(bar_.hwnd_, WM_GETFONT, 0, 0), FALSE);
     } else {
         button.fsState = TBSTATE_ENABLED;
@@ -160,10 +163,11 @@ CommandBarControl* CommandBarControls::Find(int32_t id) const {
 CommandBar::CommandBar(CommandBars& owner, HWND parent, std::wstring title, BarPosition position)
     : owner_(owner), title_(std::move(title)), position_(position) {
     // Laid out by the bars, not by itself: no resizing or aligning of its own.
-    constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_LIST |
-                             TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    hwnd_ = CheckCreated(
-        ::CreateWindowExW(0, TOOLBARCLASSNAMEW, title_.c_str(), kStyle, 0, 0, 0, 0, parent, nullptr, Instance(), nullptr));
+    constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
+                             TBSTYLE_LIST | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_NORESIZE |
+                             CCS_NOPARENTALIGN | CCS_NODIVIDER;
+    hwnd_ = CheckCreated(::CreateWindowExW(0, TOOLBARCLASSNAMEW, title_.c_str(), kStyle, 0, 0, 0, 0, parent,
+                                           nullptr, Instance(), nullptr));
     ::SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
 
@@ -176,8 +180,6 @@ void CommandBar::GetWindowRect(int32_t& left, int32_t& top, int32_t& right, int3
     right = rect.right;
     bottom = rect.bottom;
 }
-
-int CommandBar::Rows() const { return static_cast<int>(::SendMessageW(hwnd_, TB_GETROWS, 0, 0)); }
 
 HWND CommandBar::Tooltips() const {
     return reinterpret_cast<HWND>(::SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
@@ -264,7 +266,8 @@ void CommandBar::ShowIcons(const ImageList& images) {
         info.cbSize = sizeof info;
         info.dwMask = TBIF_IMAGE;
         info.iImage = index >= 0 ? index : I_IMAGENONE;
-        ::SendMessageW(hwnd_, TB_SETBUTTONINFOW, static_cast<WPARAM>(control->id_), reinterpret_cast<LPARAM>(&info));
+        ::SendMessageW(hwnd_, TB_SETBUTTONINFOW, static_cast<WPARAM>(control->id_),
+                       reinterpret_cast<LPARAM>(&info));
     }
 }
 
@@ -356,7 +359,8 @@ void CommandBars::DockToolBar(CommandBar& bar, int32_t left, int32_t top, BarPos
             break;
         }
         if (top < span.bottom) {
-            const auto after = std::find_if(row->begin(), row->end(), [&](CommandBar* m) { return leftOf(m) > left; });
+            const auto after =
+                std::find_if(row->begin(), row->end(), [&](CommandBar* m) { return leftOf(m) > left; });
             row->insert(after, &bar);
             break;
         }

@@ -10,6 +10,7 @@
 #pragma once
 
 #include <windows.h>
+
 #include <commctrl.h>
 
 #include <cstdint>
@@ -108,8 +109,6 @@ public:
 
     // The bar's rectangle in pixels of its window's client area.
     void GetWindowRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const;
-    // Number of rows the controls take at the bar's present width.
-    int Rows() const;
 
 private:
     friend class CommandBars;

@@ -46,8 +46,8 @@ ImageList LoadImageMenu() {
     constexpr int kSize = 16;
     ImageList images(kSize);
     for (const MenuImage& image : kImages) {
-        const UniqueHicon icon(static_cast<HICON>(
-            ::LoadImageW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(image.iconId), IMAGE_ICON, kSize, kSize, 0)));
+        const UniqueHicon icon(static_cast<HICON>(::LoadImageW(
+            ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(image.iconId), IMAGE_ICON, kSize, kSize, 0)));
         images.Add(icon.get(), image.key, image.tag);
     }
     return images;

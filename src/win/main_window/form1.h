@@ -50,7 +50,8 @@ public:
     // The command bar.
     void LoadMenuToolbar();
     CommandBarControl& AddButton(CommandBarControls& Controls, ControlType ControlType, int32_t ID,
-                                 const std::wstring& Caption, bool BeginGroup = false, bool EnableCaption = false);
+                                 const std::wstring& Caption, bool BeginGroup = false,
+                                 bool EnableCaption = false);
     void DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft);
     // The bars' layout changed: the free client area and the work-area panel follow.
     void CommandBars1_Resize();

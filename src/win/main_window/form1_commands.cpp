@@ -18,8 +18,9 @@ void Form1::CommandBars1_Execute(int32_t Control) {
 }
 
 void Form1::Toolbar1_ButtonClick(const ToolbarButton& Button) {
-    err::TopLevelTrap(L"Form1.Toolbar1_ButtonClick(Button)", [&] { RunCommand(CommandOfToolbarKey(Button.Key)); },
-                      Button);
+    err::TopLevelTrap(L"Form1.Toolbar1_ButtonClick(Button)", [&] {
+        RunCommand(CommandOfToolbarKey(Button.Key));
+    }, Button);
 }
 
 // Only the drop-down button's caption follows the entry; the quality in force
@@ -67,9 +68,9 @@ void Form1::ApplyWorkAreaPreset(const WorkAreaPreset& preset) {
     const int frame = ::GetSystemMetrics(SM_CYFRAME);
     bySize([&] { SetWidth(static_cast<float>(PresetWindowWidth(preset.width, TwipsPerPixelX(), frame))); });
     bySize([&] {
-        SetHeight(static_cast<float>(PresetWindowHeight(preset.height, TwipsPerPixelY(),
-                                                        ::GetSystemMetrics(SM_CYCAPTION), frame, ClientAreaTop,
-                                                        StatusBarHeight())));
+        const int caption = ::GetSystemMetrics(SM_CYCAPTION);
+        SetHeight(static_cast<float>(
+            PresetWindowHeight(preset.height, TwipsPerPixelY(), caption, frame, ClientAreaTop, StatusBarHeight())));
     });
 }
 

@@ -44,7 +44,8 @@ void Form1::LoadMenuToolbar() {
         CommandBarControls& controls = StandardToolbar->Controls();
         for (const CommandEntry& entry : kCommandTable) {
             const bool isList = entry.type == ControlType::ComboBox;
-            CommandBarControl& control = AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
+            CommandBarControl& control =
+                AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
             if (!isList) {
                 control.SetTooltipText(entry.hint);
                 continue;
@@ -59,14 +60,14 @@ void Form1::LoadMenuToolbar() {
 
 CommandBarControl& Form1::AddButton(CommandBarControls& Controls, win::ControlType ControlType, int32_t ID,
                                     const std::wstring& Caption, bool BeginGroup, bool EnableCaption) {
-    return err::LeafTrap(L"Form1.AddButton(Controls,ControlType,ID,Caption,BeginGroup)",
-                         [&]() -> CommandBarControl& {
-                             CommandBarControl& control = Controls.Add(ControlType, ID, EnableCaption ? Caption : L"");
-                             if (!EnableCaption) control.SetTooltipText(Caption);
-                             control.SetBeginGroup(BeginGroup);
-                             return control;
-                         },
-                         Controls, static_cast<int32_t>(ControlType), ID, Caption, BeginGroup);
+    const auto body = [&]() -> CommandBarControl& {
+        CommandBarControl& control = Controls.Add(ControlType, ID, EnableCaption ? Caption : L"");
+        if (!EnableCaption) control.SetTooltipText(Caption);
+        control.SetBeginGroup(BeginGroup);
+        return control;
+    };
+    return err::LeafTrap(L"Form1.AddButton(Controls,ControlType,ID,Caption,BeginGroup)", body, Controls,
+                         static_cast<int32_t>(ControlType), ID, Caption, BeginGroup);
 }
 
 void Form1::DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft) {
@@ -74,7 +75,8 @@ void Form1::DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft) 
         CommandBars1.RecalcLayout();
         int32_t left = 0, top = 0, right = 0, bottom = 0;
         BarOnLeft.GetWindowRect(left, top, right, bottom);
-        CommandBars1.DockToolBar(BarToDock, right + 30000, RoundToLong((top + bottom) / 2.0), BarOnLeft.Position());
+        const int32_t middle = RoundToLong((top + bottom) / 2.0);
+        CommandBars1.DockToolBar(BarToDock, right + 30000, middle, BarOnLeft.Position());
     }, BarToDock, BarOnLeft);
 }
 
