@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "common/vb_math.h"
 #include "errors/runtime_error.h"
 #include "runtime/image_list.h"
+#include "runtime/screen.h"
 #include "runtime/unique_any.h"
 
 namespace tpr::win {
@@ -17,8 +19,8 @@ constexpr int kBottomMargin = 2;
 
 HINSTANCE Instance() { return ::GetModuleHandleW(nullptr); }
 
-// Windows that cannot be made leave the bar without them: the classic
-// runtime's answer to a control it cannot create.
+// A control whose window cannot be made is reported as the classic runtime
+// reported it: out of memory.
 HWND CheckCreated(HWND window) {
     if (!window) Raise(kErrOutOfMemory);
     return window;
@@ -26,8 +28,8 @@ HWND CheckCreated(HWND window) {
 
 }  // namespace
 
-CommandBarControl::CommandBarControl(CommandBar& bar, ControlType type, int32_t id, std::wstring caption)
-    : bar_(bar), type_(type), id_(id), caption_(std::move(caption)) {}
+CommandBarControl::CommandBarControl(CommandBar& bar, int32_t id, std::wstring caption)
+    : bar_(bar), id_(id), caption_(std::move(caption)) {}
 
 int CommandBarControl::ButtonIndex() const {
     return static_cast<int>(::SendMessageW(bar_.hwnd_, TB_COMMANDTOINDEX, static_cast<WPARAM>(id_), 0));
@@ -122,7 +124,7 @@ int CommandBarControl::ListWidthPixels() const {
 }
 
 CommandBarControl& CommandBarControls::Add(ControlType type, int32_t id, const std::wstring& caption) {
-    std::unique_ptr<CommandBarControl> control(new CommandBarControl(bar_, type, id, caption));
+    std::unique_ptr<CommandBarControl> control(new CommandBarControl(bar_, id, caption));
     TBBUTTON button{};
     button.idCommand = id;
     button.iBitmap = I_IMAGENONE;
@@ -148,11 +150,6 @@ CommandBarControl& CommandBarControls::Add(ControlType type, int32_t id, const s
     return *controls_.back();
 }
 
-const CommandBarControl& CommandBarControls::Item(int index) const {
-    if (index < 1 || index > Count()) Raise(kErrInvalidCall);
-    return *controls_[static_cast<size_t>(index) - 1];
-}
-
 CommandBarControl* CommandBarControls::Find(int32_t id) const {
     for (const auto& control : controls_) {
         if (control->id_ == id) return control.get();
@@ -160,13 +157,13 @@ CommandBarControl* CommandBarControls::Find(int32_t id) const {
     return nullptr;
 }
 
-CommandBar::CommandBar(CommandBars& owner, HWND parent, std::wstring title, BarPosition position)
-    : owner_(owner), title_(std::move(title)), position_(position) {
+CommandBar::CommandBar(CommandBars& owner, HWND parent, const std::wstring& title, BarPosition position)
+    : owner_(owner), position_(position) {
     // Laid out by the bars, not by itself: no resizing or aligning of its own.
     constexpr DWORD kStyle = WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | TBSTYLE_FLAT |
                              TBSTYLE_LIST | TBSTYLE_TOOLTIPS | TBSTYLE_WRAPABLE | CCS_NORESIZE |
                              CCS_NOPARENTALIGN | CCS_NODIVIDER;
-    hwnd_ = CheckCreated(::CreateWindowExW(0, TOOLBARCLASSNAMEW, title_.c_str(), kStyle, 0, 0, 0, 0, parent,
+    hwnd_ = CheckCreated(::CreateWindowExW(0, TOOLBARCLASSNAMEW, title.c_str(), kStyle, 0, 0, 0, 0, parent,
                                            nullptr, Instance(), nullptr));
     ::SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
 }
@@ -323,10 +320,11 @@ void CommandBars::RecalcLayout() {
 void CommandBars::GetClientRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const {
     RECT client{};
     ::GetClientRect(parent_, &client);
+    const double tppX = TwipsPerPixelX(), tppY = TwipsPerPixelY();
     left = 0;
-    top = freeTop_;
-    right = client.right;
-    bottom = client.bottom;
+    top = RoundToLong(freeTop_ * tppY);
+    right = RoundToLong(client.right * tppX);
+    bottom = RoundToLong(client.bottom * tppY);
 }
 
 void CommandBars::DockToolBar(CommandBar& bar, int32_t left, int32_t top, BarPosition position) {

@@ -34,9 +34,6 @@ public:
     CommandBarControl& operator=(const CommandBarControl&) = delete;
 
     int32_t Id() const { return id_; }
-    ControlType Type() const { return type_; }
-    const std::wstring& Caption() const { return caption_; }
-    bool BeginGroup() const { return beginGroup_; }
     // The hint the bar shows while the pointer rests on the control.
     const std::wstring& TooltipText() const { return tooltipText_; }
 
@@ -60,15 +57,14 @@ private:
     friend class CommandBar;
     friend class CommandBarControls;
     friend class CommandBars;
-    CommandBarControl(CommandBar& bar, ControlType type, int32_t id, std::wstring caption);
+    CommandBarControl(CommandBar& bar, int32_t id, std::wstring caption);
 
     int ButtonIndex() const;
     int ListWidthPixels() const;
 
     CommandBar& bar_;
-    ControlType type_;
     int32_t id_;
-    std::wstring caption_;
+    std::wstring caption_;  // the bar shows this very text
     std::wstring tooltipText_;
     bool beginGroup_ = false;
     HWND list_ = nullptr;
@@ -84,8 +80,6 @@ public:
     // Adds a control at the end of the bar; an empty caption shows none.
     CommandBarControl& Add(ControlType type, int32_t id, const std::wstring& caption);
     int Count() const { return static_cast<int>(controls_.size()); }
-    // Controls are numbered from 1 in bar order.
-    const CommandBarControl& Item(int index) const;
     CommandBarControl* Find(int32_t id) const;
 
 private:
@@ -97,12 +91,12 @@ private:
 
 class CommandBar {
 public:
-    CommandBar(CommandBars& owner, HWND parent, std::wstring title, BarPosition position);
+    CommandBar(CommandBars& owner, HWND parent, const std::wstring& title, BarPosition position);
     CommandBar(const CommandBar&) = delete;
     CommandBar& operator=(const CommandBar&) = delete;
 
+    // The bar's window, whose text is the bar's title.
     HWND hwnd() const { return hwnd_; }
-    const std::wstring& Title() const { return title_; }
     BarPosition Position() const { return position_; }
     CommandBarControls& Controls() { return controls_; }
     const CommandBarControls& Controls() const { return controls_; }
@@ -129,7 +123,6 @@ private:
 
     CommandBars& owner_;
     HWND hwnd_ = nullptr;
-    std::wstring title_;
     BarPosition position_;
     CommandBarControls controls_{*this};
 };
@@ -149,7 +142,7 @@ public:
     void SetIcons(const ImageList& images);
     // Lays the bars out again at the window's present width.
     void RecalcLayout();
-    // The part of the window's client area the bars leave free, in pixels.
+    // The part of the window's client area the bars leave free, in twips.
     void GetClientRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const;
     // Moves a bar to the row that holds the point (left, top), placed among
     // the bars of that row by left; a point below every row starts a new one.

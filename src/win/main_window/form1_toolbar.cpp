@@ -83,14 +83,8 @@ void Form1::DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft) 
 // No trap: a step that fails is skipped, and the panel is still written from
 // what the steps before it produced.
 void Form1::CommandBars1_Resize() {
-    err::SkipFailure([&] {
-        int32_t left = 0, top = 0, right = 0, bottom = 0;
-        CommandBars1.GetClientRect(left, top, right, bottom);
-        ClientAreaLeft = RoundToLong(left * TwipsPerPixelX());
-        ClientAreaTop = RoundToLong(top * TwipsPerPixelY());
-        ClientAreaRight = RoundToLong(right * TwipsPerPixelX());
-        ClientAreaBottom = RoundToLong(bottom * TwipsPerPixelY());
-    });
+    err::SkipFailure(
+        [&] { CommandBars1.GetClientRect(ClientAreaLeft, ClientAreaTop, ClientAreaRight, ClientAreaBottom); });
     PixelSize area{0, 0};
     err::SkipFailure([&] {
         area = WorkAreaPixels(ScaleWidth(), ScaleHeight(), TwipsPerPixelX(), TwipsPerPixelY(), ClientAreaTop,

@@ -22,7 +22,6 @@ public:
     explicit ImageList(int size);
 
     HIMAGELIST handle() const { return list_.get(); }
-    int Count() const { return static_cast<int>(entries_.size()); }
 
     // Adds a copy of the icon. An icon that cannot be taken still takes its
     // place and key, without a picture, so the other pictures keep theirs.
