@@ -69,8 +69,9 @@ void Form1::ApplyWorkAreaPreset(const WorkAreaPreset& preset) {
     bySize([&] { SetWidth(static_cast<float>(PresetWindowWidth(preset.width, TwipsPerPixelX(), frame))); });
     bySize([&] {
         const int caption = ::GetSystemMetrics(SM_CYCAPTION);
-        SetHeight(static_cast<float>(
-            PresetWindowHeight(preset.height, TwipsPerPixelY(), caption, frame, ClientAreaTop, StatusBarHeight())));
+        const double height =
+            PresetWindowHeight(preset.height, TwipsPerPixelY(), caption, frame, ClientAreaTop, StatusBarHeight());
+        SetHeight(static_cast<float>(height));
     });
 }
 

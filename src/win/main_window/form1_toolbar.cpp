@@ -83,8 +83,9 @@ void Form1::DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft) 
 // No trap: a step that fails is skipped, and the panel is still written from
 // what the steps before it produced.
 void Form1::CommandBars1_Resize() {
-    err::SkipFailure(
-        [&] { CommandBars1.GetClientRect(ClientAreaLeft, ClientAreaTop, ClientAreaRight, ClientAreaBottom); });
+    err::SkipFailure([&] {
+        CommandBars1.GetClientRect(ClientAreaLeft, ClientAreaTop, ClientAreaRight, ClientAreaBottom);
+    });
     PixelSize area{0, 0};
     err::SkipFailure([&] {
         area = WorkAreaPixels(ScaleWidth(), ScaleHeight(), TwipsPerPixelX(), TwipsPerPixelY(), ClientAreaTop,
