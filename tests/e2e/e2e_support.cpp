@@ -1,10 +1,8 @@
 #include "e2e_support.h"
 
-#include <objbase.h>
-#include <gdiplus.h>
+#include <commctrl.h>
 #include <shlobj.h>
 #include <shlwapi.h>
-#include <commctrl.h>
 
 #include <stdexcept>
 
@@ -18,30 +16,6 @@ constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Tess
 std::wstring ToBackslashes(std::wstring path) {
     for (auto& c : path) c = c == L'/' ? L'\\' : c;
     return path;
-}
-
-class GdiPlus {
-public:
-    GdiPlus() {
-        Gdiplus::GdiplusStartupInput input;
-        Gdiplus::GdiplusStartup(&token_, &input, nullptr);
-    }
-    ~GdiPlus() { Gdiplus::GdiplusShutdown(token_); }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-CLSID EncoderFor(const wchar_t* format) {
-    UINT count = 0, bytes = 0;
-    Gdiplus::GetImageEncodersSize(&count, &bytes);
-    std::vector<BYTE> buffer(bytes);
-    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(buffer.data());
-    Gdiplus::GetImageEncoders(count, bytes, codecs);
-    for (UINT i = 0; i < count; ++i) {
-        if (wcscmp(codecs[i].MimeType, format) == 0) return codecs[i].Clsid;
-    }
-    throw std::runtime_error("no encoder");
 }
 
 // Top-level windows of one process: visible ones with a title or of a class
@@ -59,7 +33,7 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
     DWORD owner = 0;
     ::GetWindowThreadProcessId(window, &owner);
     if (owner == search->processId && (search->hiddenToo || ::IsWindowVisible(window)) &&
-        (search->title.empty() || WindowTextOf(window) == search->title) &&
+        (search->title.empty() || test::WindowTextOf(window) == search->title) &&
         (search->className.empty() || ClassNameOf(window) == search->className)) {
         search->found.push_back(window);
     }
@@ -69,6 +43,11 @@ BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
 BOOL CALLBACK CollectButton(HWND child, LPARAM param) {
     if (ClassNameOf(child) == L"Button")
         reinterpret_cast<std::vector<std::wstring>*>(param)->push_back(WindowTextOf(child));
+    return TRUE;
+}
+
+BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
+    reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
     return TRUE;
 }
 
@@ -143,70 +122,6 @@ std::wstring PointArguments(POINT screen) {
 
 std::wstring ProgramPath() { return ToBackslashes(TPR_PROGRAM_PATH); }
 
-TempFolder::TempFolder() {
-    wchar_t base[MAX_PATH];
-    ::GetTempPathW(MAX_PATH, base);
-    static int counter = 0;
-    path_ = std::wstring(base) + L"tpr-e2e-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-            std::to_wstring(++counter);
-    ::CreateDirectoryW(path_.c_str(), nullptr);
-}
-
-TempFolder::~TempFolder() {
-    std::wstring from = path_ + L'\0';
-    SHFILEOPSTRUCTW op{};
-    op.wFunc = FO_DELETE;
-    op.pFrom = from.c_str();
-    op.fFlags = FOF_NOCONFIRMATION | FOF_NOERRORUI | FOF_SILENT;
-    ::SHFileOperationW(&op);
-}
-
-void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* format) {
-    const GdiPlus session;
-    Gdiplus::Bitmap bitmap(width, height, PixelFormat24bppRGB);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
-            const bool marker = x < width / 5 && y < height / 5;
-            const BYTE ramp = static_cast<BYTE>(255 * x / std::max(1, width - 1));
-            bitmap.SetPixel(x, y,
-                            marker ? Gdiplus::Color(20, 20, 20) : Gdiplus::Color(ramp, 160, 255 - ramp));
-        }
-    }
-    const CLSID encoder = EncoderFor(format);
-    if (bitmap.Save(path.c_str(), &encoder, nullptr) != Gdiplus::Ok)
-        throw std::runtime_error("photo not written");
-}
-
-SIZE ImageFileSize(const std::wstring& path) {
-    const GdiPlus session;
-    Gdiplus::Bitmap image(path.c_str());
-    if (image.GetLastStatus() != Gdiplus::Ok) return {0, 0};
-    return {static_cast<LONG>(image.GetWidth()), static_cast<LONG>(image.GetHeight())};
-}
-
-std::string ReadFileBytes(const std::wstring& path) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string bytes(::GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    ::ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &read, nullptr);
-    ::CloseHandle(file);
-    bytes.resize(read);
-    return bytes;
-}
-
-void WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    ::CloseHandle(file);
-}
-
-bool FileExists(const std::wstring& path) {
-    return ::GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow) {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
     if (!arguments.empty()) commandLine += L" " + arguments;
@@ -217,7 +132,7 @@ RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWi
         throw std::runtime_error("program did not start");
     }
     if (!waitForMainWindow) return;
-    WaitUntil(20000, [&] {
+    test::WaitUntil(20000, [&] {
         for (HWND window : TopLevelWindows()) {
             if (ClassNameOf(window) == L"ThunderRT6FormDC") mainWindow_ = window;
         }
@@ -236,9 +151,7 @@ RunningProgram::~RunningProgram() {
 }
 
 std::vector<HWND> RunningProgram::TopLevelWindows() const {
-    WindowSearch search{process_.dwProcessId, L"", {}};
-    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return test::TopLevelWindowsOf(process_.dwProcessId);
 }
 
 std::vector<HWND> RunningProgram::WindowsOfClass(const std::wstring& className) const {
@@ -249,7 +162,7 @@ std::vector<HWND> RunningProgram::WindowsOfClass(const std::wstring& className) 
 
 std::vector<std::wstring> RunningProgram::ClassesOfWindowsShownUntilExit(DWORD timeoutMs) {
     std::vector<std::wstring> shown;
-    WaitUntil(timeoutMs, [&] {
+    test::WaitUntil(timeoutMs, [&] {
         for (HWND window : TopLevelWindows()) shown.push_back(ClassNameOf(window));
         return WaitForExit(0);
     });
@@ -258,10 +171,9 @@ std::vector<std::wstring> RunningProgram::ClassesOfWindowsShownUntilExit(DWORD t
 
 HWND RunningProgram::WaitForWindow(const std::wstring& title, DWORD timeoutMs) const {
     HWND result = nullptr;
-    WaitUntil(timeoutMs, [&] {
-        WindowSearch search{process_.dwProcessId, title, {}};
-        ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
-        result = search.found.empty() ? nullptr : search.found.front();
+    test::WaitUntil(timeoutMs, [&] {
+        const auto found = test::TopLevelWindowsOf(process_.dwProcessId, title);
+        result = found.empty() ? nullptr : found.front();
         return result != nullptr;
     });
     return result;
@@ -362,17 +274,12 @@ bool ShowsAnIcon(HWND dialog) {
     return found;
 }
 
-std::wstring WindowTextOf(HWND window) {
-    wchar_t text[1024] = {};
-    ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
-                          nullptr);
-    return text;
-}
-
-std::wstring ClassNameOf(HWND window) {
-    wchar_t name[256] = {};
-    ::GetClassNameW(window, name, 256);
-    return name;
+std::vector<std::wstring> ChildTextsOf(HWND window) {
+    std::vector<HWND> children;
+    ::EnumChildWindows(window, &CollectChild, reinterpret_cast<LPARAM>(&children));
+    std::vector<std::wstring> texts;
+    for (const HWND child : children) texts.push_back(WindowTextOf(child));
+    return texts;
 }
 
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {

@@ -1,57 +1,30 @@
 // The end-to-end driver's view of the program: start it as a user would,
 // find its windows, read its status bar from outside the process, and look at
-// what it leaves on disk and in the settings store.
+// what it leaves on disk and in the settings store. Files and window driving
+// are shared with the Windows tests.
 #pragma once
 
 #include <windows.h>
 
-#include <chrono>
 #include <string>
-#include <thread>
 #include <vector>
+
+#include "test_files.h"
+#include "window_driver.h"
 
 namespace tpr::e2e {
 
-// Polls the condition every 50 ms until it holds; false when it does not
-// within timeoutMs.
-template <class Condition>
-bool WaitUntil(DWORD timeoutMs, Condition condition) {
-    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    while (std::chrono::steady_clock::now() < end) {
-        if (condition()) return true;
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    }
-    return condition();
-}
+using test::WaitUntil;
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
 
-// A new empty folder for one test, removed with the object.
-class TempFolder {
-public:
-    TempFolder();
-    ~TempFolder();
-    TempFolder(const TempFolder&) = delete;
-    TempFolder& operator=(const TempFolder&) = delete;
-    const std::wstring& path() const { return path_; }
-    std::wstring File(const std::wstring& name) const { return path_ + L"\\" + name; }
-
-private:
-    std::wstring path_;
-};
-
-// Writes a photo of the given size with GDI+ (format: L"image/jpeg",
-// L"image/bmp" or L"image/gif"): a left-to-right colour ramp with a dark
-// square in the upper-left corner, so orientation can be checked.
-void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* format = L"image/jpeg");
-
-// Width and height of an image file as GDI+ decodes it; {0, 0} when it cannot.
-SIZE ImageFileSize(const std::wstring& path);
-
-std::string ReadFileBytes(const std::wstring& path);
-void WriteFileBytes(const std::wstring& path, const std::string& bytes);
-bool FileExists(const std::wstring& path);
+using test::FileExists;
+using test::ImageFileSize;
+using test::ReadFileBytes;
+using test::TempFolder;
+using test::WriteFileBytes;
+using test::WritePhoto;
 
 // The program started with an argument string; the destructor closes it
 // (and ends it if it does not close).
@@ -128,10 +101,10 @@ std::vector<std::wstring> ButtonCaptions(HWND dialog);
 // one).
 bool ShowsAnIcon(HWND dialog);
 
-// Text of another process's window or control.
-std::wstring WindowTextOf(HWND window);
-// Class name of a window.
-std::wstring ClassNameOf(HWND window);
+using test::ClassNameOf;
+using test::WindowTextOf;
+// Texts of a window's child controls, in the order they were made.
+std::vector<std::wstring> ChildTextsOf(HWND window);
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);

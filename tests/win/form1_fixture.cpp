@@ -2,6 +2,7 @@
 
 #include <shlwapi.h>
 
+#include "error_test_support.h"
 #include "runtime/application.h"
 #include "runtime/screen.h"
 #include "runtime/settings.h"
@@ -11,6 +12,11 @@ namespace tpr::test {
 void ClearStoredSettings() {
     const std::wstring appKey = win::SettingsKeyPath(win::App().Title, L"");
     ::SHDeleteKeyW(HKEY_CURRENT_USER, appKey.substr(0, appKey.size() - 1).c_str());
+}
+
+void Form1Test::TearDown() {
+    win::Program().MainForm = nullptr;
+    InstallTestErrorServices();
 }
 
 void PumpMessages() {

@@ -31,10 +31,7 @@ protected:
         form.Show();
         PumpMessages();
     }
-    void TearDown() override {
-        win::Program().MainForm = nullptr;
-        err::InstallErrorServices({});
-    }
+    void TearDown() override;
 
     // The reports logged so far.
     const std::wstring& Log() { return files.files[err::testing::kLogPath]; }

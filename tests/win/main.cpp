@@ -1,5 +1,6 @@
 // Runs the Win32 tests in one process set up as the program sets itself up:
-// OLE, the common controls, the text table and the last-error reader.
+// OLE, the common controls, the text table, the last-error reader and the
+// error services (with the report dialog recorded, not shown).
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -7,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "common/ui_texts.h"
+#include "error_test_support.h"
 #include "errors/runtime_error.h"
 
 namespace {
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
     ::InitCommonControlsEx(&controls);
     tpr::SetLastOsErrorReader(&ReadLastOsError);
     tpr::texts::LoadLanguageStrings();
+    tpr::test::InstallTestErrorServices();
     ::testing::InitGoogleTest(&argc, argv);
     const int result = RUN_ALL_TESTS();
     ::OleUninitialize();

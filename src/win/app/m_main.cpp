@@ -13,8 +13,8 @@
 #include "app/prev_instance.h"
 #include "app/program_state.h"
 #include "app/version_query.h"
-#include "common/path_helpers.h"
 #include "common/ui_texts.h"
+#include "errors/program_error_services.h"
 #include "errors/runtime_error.h"
 #include "errors/trap.h"
 #include "main_window/form1.h"
@@ -22,7 +22,6 @@
 #include "runtime/application.h"
 #include "runtime/application_window.h"
 #include "runtime/message_box.h"
-#include "runtime/picture.h"
 
 namespace tpr::win {
 namespace {
@@ -37,12 +36,7 @@ std::unique_ptr<Form1>& MainWindowOwner() {
 bool OpenCommandLinePhoto(Form1& form, const std::wstring& arguments) {
     const auto path = PhotoPathFromCommandLine(arguments);
     if (!path) return false;
-    // The name changes only once the photo has loaded: a failed load keeps
-    // the previous name with the previous picture.
-    Picture photo = LoadPicture(*path);
-    form.picImage.SetPicture(std::move(photo));
-    Program().CurrentPhotoFileName = SplitingFolder(*path, L"\\");
-    form.ResizePhotoInProperties();
+    form.ShowPhotoFile(*path);
     return true;
 }
 
@@ -119,6 +113,7 @@ int RunMessageLoop() {
 
 int RunProgram() {
     SetLastOsErrorReader(&ReadLastOsError);
+    err::InstallErrorServices(ProgramErrorServices());
     const OleSession ole;
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
@@ -127,6 +122,7 @@ int RunProgram() {
     Main();
     int exitCode = 0;
     if (Program().MainForm) exitCode = RunMessageLoop();
+    RunWhileReportDialogsOpen();
     Program().MainForm = nullptr;
     MainWindowOwner().reset();
     return exitCode;

@@ -68,6 +68,9 @@ public:
     void bnOpen();
     void bnSave();
     std::wstring GetReportPath();
+    // Loads the photo at path into picImage and shows it fitted; its name
+    // becomes the current photo's name only once it has loaded.
+    void ShowPhotoFile(const std::wstring& path);
     void RotateCCW();
     void RotateCW();
     void mnuHelpAbout_Click();

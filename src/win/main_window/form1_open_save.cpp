@@ -1,11 +1,64 @@
-// Open and Save: not built yet.
-#include "errors/runtime_error.h"
+// Open and Save: a photo comes in through the Open dialog and goes out, as
+// shown, through the Save dialog as a JPEG file.
+#include "app/program_state.h"
+#include "common/path_helpers.h"
+#include "common/ui_texts.h"
+#include "common/vb_math.h"
+#include "dialogs/file_dialog.h"
+#include "errors/trap.h"
+#include "imaging/save_jpg.h"
 #include "main_window/form1.h"
+#include "main_window/photo_masks.h"
+#include "main_window/save_name.h"
 
 namespace tpr::win {
 
-void Form1::bnOpen() { Raise(kErrInternal, L"Open is not built yet"); }
-void Form1::bnSave() { Raise(kErrInternal, L"Save is not built yet"); }
-std::wstring Form1::GetReportPath() { return {}; }
+void Form1::bnOpen() {
+    err::LeafTrap(L"Form1.bnOpen", [&] {
+        std::wstring path;
+        {
+            CFileDialog dialog;
+            dialog.SetDialogMode(kDialogModeOpen);
+            dialog.SethwndOwner(hwnd());
+            dialog.SetMask(OpenPhotoMask());
+            dialog.SetTitle(texts::SelectPhotoTitle);
+            path = FileNameText(dialog.FileName());
+        }
+        if (path.empty()) return;
+        ShowPhotoFile(path);
+    });
+}
+
+void Form1::ShowPhotoFile(const std::wstring& path) {
+    // The name changes only once the photo has loaded: a failed load keeps
+    // the previous name with the previous picture.
+    picImage.SetPicture(LoadPicture(path));
+    Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
+    ResizePhotoInProperties();
+}
+
+std::wstring Form1::GetReportPath() {
+    return err::LeafTrap(L"Form1.GetReportPath", [&] {
+        CFileDialog dialog;
+        dialog.SetDialogMode(kDialogModeSave);
+        dialog.SethwndOwner(hwnd());
+        dialog.SetFileName(SuggestedSaveName(Program().CurrentPhotoFileName));
+        dialog.SetExtension(L"jpg");
+        dialog.SetMask(SavePhotoMask());
+        dialog.SetTitle(texts::SavePhotoTitle);
+        return FileNameText(dialog.FileName());
+    });
+}
+
+void Form1::bnSave() {
+    err::LeafTrap(L"Form1.bnSave", [&] {
+        const std::wstring path = GetReportPath();
+        if (path.empty()) return;
+        // Through its decimal text, as the quality was always converted:
+        // outside 0 to 255 is an overflow, and nothing is written.
+        const int32_t quality = TextToByte(std::to_wstring(Program().JpegQuality));
+        SaveJPG(picBox.GetPicture(), path, quality);
+    });
+}
 
 }  // namespace tpr::win

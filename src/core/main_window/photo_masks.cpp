@@ -1,0 +1,15 @@
+#include "main_window/photo_masks.h"
+
+#include "common/ui_texts.h"
+
+namespace tpr {
+
+std::wstring OpenPhotoMask() {
+    return texts::AllSupportedFilterName + L"|*.bmp; *.jpg; *.gif|" + texts::BitmapFilterName +
+           L" (*.bmp)|*.bmp|" + texts::JpegFilterName + L" (*.jpg)|*.jpg|" + texts::GifFilterName +
+           L" (*.gif)|*.gif";
+}
+
+std::wstring SavePhotoMask() { return texts::JpegFilterName + L" (*.jpg)|*.jpg"; }
+
+}  // namespace tpr

@@ -1,0 +1,30 @@
+// JPEG encoding of a picture at a chosen quality with the GDI+ JPEG encoder
+// (module mSaveJPG).
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "runtime/picture.h"
+#include "runtime/unique_any.h"
+
+namespace tpr::win {
+
+// Writes the picture's bitmap to fileName as a JPEG file, in a GDI+ session of
+// its own. The file is written under a temporary name in the same folder and
+// takes the target's place only once it is complete, so a failed save leaves
+// an existing file as it was. Failure raises error 5 "Cannot save the image.
+// GDI+ Error:" followed by the first GDI+ status that was not Ok (7, the
+// platform's error, when the written file cannot take the target's place).
+void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality);
+
+// Encodes a GDI+ bitmap to path with the GDI+ JPEG encoder at the quality;
+// the encoder's status.
+Gdiplus::Status WriteJpeg(Gdiplus::GpBitmap* bitmap, const std::wstring& path, int32_t quality);
+
+// The encoder parameters that hand the quality to the JPEG encoder: one
+// parameter, the quality, with one 32-bit value read from `quality`, which
+// must outlive them.
+Gdiplus::EncoderParameters JpegQualityParameters(const int32_t& quality);
+
+}  // namespace tpr::win

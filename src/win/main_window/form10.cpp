@@ -1,0 +1,180 @@
+#include "main_window/form10.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+
+#include "common/dialog_layout.h"
+#include "common/fonts.h"
+#include "common/ui_texts.h"
+#include "errors/shell_launch.h"
+#include "errors/trap.h"
+#include "main_window/app_info.h"
+#include "resources/resource_ids.h"
+#include "runtime/application.h"
+#include "runtime/forms.h"
+#include "runtime/shell.h"
+
+namespace tpr::win {
+namespace {
+
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+// Layout in pixels.
+constexpr int kMargin = 12;
+constexpr int kLineGap = 4;
+constexpr int kSectionGap = 12;
+constexpr int kLabelGap = 8;
+constexpr int kButtonWidth = 75, kButtonHeight = 23;
+
+}  // namespace
+
+Form10::~Form10() {
+    if (hwnd()) ::DestroyWindow(hwnd());
+}
+
+void Form10::ShowModal(HWND owner) {
+    RegisterWindowClass(kClassName, 0);
+    CreateWindowOfClass(kClassName, L"", kStyle, kExStyle, 0, 0, 0, 0, owner);
+    Layout(owner);
+    modal_.Run(hwnd());
+}
+
+void Form10::CreateControls() {
+    const HWND form = hwnd();
+    imgIcon = CreateControl(form, WC_STATICW, SS_ICON, kIconId);
+    ::SendMessageW(
+        imgIcon, STM_SETICON,
+        reinterpret_cast<WPARAM>(::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId))), 0);
+    lblAppName = CreateLabel(form, kAppNameId);
+    lblVersion = CreateLabel(form, kVersionId);
+    lblNotice1 = CreateLabel(form, kNotice1Id);
+    lblNotice2 = CreateLabel(form, kNotice2Id);
+    lblWebsite = CreateLabel(form, kWebsiteLabelId);
+    Label4.Create(form, kLabel4Id);
+    lblSupport = CreateLabel(form, kSupportLabelId);
+    Label5.Create(form, kLabel5Id);
+    bnOK = CreateControl(form, WC_BUTTONW, BS_DEFPUSHBUTTON | WS_TABSTOP, kOkId);
+}
+
+void Form10::Form_Load() {
+    err::TopLevelTrap(L"Form10.Form_Load", [&] {
+        const Application& app = App();
+        SetText(hwnd(), texts::AboutWindowTitle);
+        SetText(lblAppName, texts::AppName);
+        SetText(lblVersion, VersionLineText(app.Major, app.Minor));
+        SetText(lblNotice1, texts::NoticeLine1Text);
+        SetText(lblNotice2, texts::NoticeLine2Text);
+        SetText(lblWebsite, texts::WebsiteLabelText);
+        SetText(Label4.hwnd(), texts::kWebsite);
+        SetText(lblSupport, texts::SupportLabelText);
+        SetText(Label5.hwnd(), texts::kSupportEmail);
+        SetText(bnOK, texts::OkCaption);
+        ApplyContainerFont(hwnd());
+    });
+}
+
+void Form10::Layout(HWND owner) {
+    const int iconSize = ::GetSystemMetrics(SM_CXICON);
+    ::MoveWindow(imgIcon, kMargin, kMargin, iconSize, iconSize, FALSE);
+    const int textLeft = kMargin + iconSize + kMargin;
+    // The two link lines: caption, then link, the links one below the other.
+    const int captionWidth = ColumnWidthFor({lblWebsite, lblSupport});
+    const int linkLeft = captionWidth + kLabelGap;
+    const int width = std::max(ColumnWidthFor({lblAppName, lblVersion, lblNotice1, lblNotice2}),
+                               linkLeft + ColumnWidthFor({Label4.hwnd(), Label5.hwnd()}));
+
+    ColumnLayout column(textLeft, kMargin, width);
+    column.Place(lblAppName, 0, kLineGap);
+    column.Place(lblVersion, 0, kSectionGap);
+    column.Place(lblNotice1, 0, kLineGap);
+    column.Place(lblNotice2, 0, kSectionGap);
+    const auto placeLinkLine = [&](HWND caption, HWND link) {
+        ColumnLayout captionColumn(textLeft, column.Top(), captionWidth);
+        captionColumn.Place(caption);
+        column.Place(link, linkLeft, kLineGap);
+    };
+    placeLinkLine(lblWebsite, Label4.hwnd());
+    placeLinkLine(lblSupport, Label5.hwnd());
+
+    const int clientWidth = textLeft + width + kMargin;
+    const int buttonTop = column.Top() + kSectionGap;
+    ::MoveWindow(bnOK, clientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight, FALSE);
+    const RECT frame =
+        CentredWindowRect(owner, clientWidth, buttonTop + kButtonHeight + kMargin, kStyle, kExStyle);
+    ::MoveWindow(hwnd(), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, FALSE);
+}
+
+void Form10::bnOK_Click() {
+    err::TopLevelTrap(L"Form10.bnOK_Click", [&] { Unload(); });
+}
+
+void Form10::Label4_Click() {
+    err::TopLevelTrap(L"Form10.Label4_Click", [&] {
+        StartWithShell({hwnd(), L"", texts::kWebsite, L"", SW_SHOWNORMAL});
+    });
+}
+
+void Form10::Label5_Click() {
+    err::TopLevelTrap(L"Form10.Label5_Click", [&] {
+        const Application& app = App();
+        SendMail(hwnd(), texts::kSupportEmail, MailSubject(app.Major, app.Minor), L"", L"", L"", L"");
+    });
+}
+
+void Form10::Form_Unload(int16_t& Cancel) {
+    err::TopLevelTrap(
+        L"Form10.Form_Unload(Cancel)", [&] {}, Cancel);
+}
+
+// Closing by the button, the caption's close box or Esc unloads the window.
+void Form10::Unload() {
+    int16_t cancel = 0;
+    Form_Unload(cancel);
+    if (cancel == 0) modal_.Close(hwnd());
+}
+
+LRESULT Form10::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CREATE:
+            AddLoadedForm(kFormName, hwnd());
+            CreateControls();
+            Form_Load();
+            return 0;
+        case WM_SETFOCUS:
+            ::SetFocus(bnOK);
+            return 0;
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return DialogFaceColours(reinterpret_cast<HDC>(wParam));
+        case WM_COMMAND:
+            switch (LOWORD(wParam)) {
+                case kOkId:
+                    bnOK_Click();
+                    break;
+                case IDCANCEL:
+                    Unload();
+                    break;
+                case kLabel4Id:
+                    Label4_Click();
+                    break;
+                case kLabel5Id:
+                    Label5_Click();
+                    break;
+                default:
+                    break;
+            }
+            return 0;
+        case WM_CLOSE:
+            Unload();
+            return 0;
+        case WM_DESTROY:
+            RemoveLoadedForm(hwnd());
+            return 0;
+        default:
+            return DefaultProcedure(message, wParam, lParam);
+    }
+}
+
+}  // namespace tpr::win

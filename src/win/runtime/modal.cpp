@@ -1,0 +1,46 @@
+#include "runtime/modal.h"
+
+namespace tpr::win {
+
+bool PumpOneMessage() {
+    MSG message;
+    if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+        ::PostQuitMessage(static_cast<int>(message.wParam));
+        return false;
+    }
+    // The dialog key handling applies to the top-level window the message
+    // belongs to.
+    const HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    if (root && ::IsDialogMessageW(root, &message)) return true;
+    ::TranslateMessage(&message);
+    ::DispatchMessageW(&message);
+    return true;
+}
+
+void ModalLoop::Run(HWND dialog) {
+    const HWND owner = ::GetWindow(dialog, GW_OWNER);
+    // An owner that is already disabled belongs to an outer modal dialog,
+    // which enables it again itself.
+    const bool disableOwner = owner && ::IsWindowEnabled(owner);
+    if (disableOwner) ::EnableWindow(owner, FALSE);
+    running_ = true;
+    closeRequested_ = false;
+    ::ShowWindow(dialog, SW_SHOW);
+    PumpMessagesUntil([&] { return closeRequested_ || !::IsWindow(dialog); });
+    running_ = false;
+    if (disableOwner) ::EnableWindow(owner, TRUE);
+    if (::IsWindow(dialog)) ::DestroyWindow(dialog);
+}
+
+void ModalLoop::Close(HWND dialog) {
+    if (!running_) {
+        ::DestroyWindow(dialog);
+        return;
+    }
+    closeRequested_ = true;
+    // A close requested by a sent message leaves the loop waiting in
+    // GetMessage: wake it.
+    ::PostMessageW(dialog, WM_NULL, 0, 0);
+}
+
+}  // namespace tpr::win

@@ -1,0 +1,103 @@
+#include "window_driver.h"
+
+namespace tpr::test {
+namespace {
+
+// Controls of the common file dialog.
+constexpr int kFileNameBox = 1148;  // an editable combo box
+constexpr int kFileTypeBox = 1136;
+
+struct WindowSearch {
+    DWORD processId;
+    std::wstring title;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    ::GetWindowThreadProcessId(window, &owner);
+    if (owner == search->processId && ::IsWindowVisible(window) &&
+        (search->title.empty() || WindowTextOf(window) == search->title)) {
+        search->found.push_back(window);
+    }
+    return TRUE;
+}
+
+bool IsDialogBox(HWND window) { return ClassNameOf(window) == L"#32770"; }
+
+// A dialog box that the given window raised (a message box it owns).
+HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs) {
+    DWORD processId = 0;
+    ::GetWindowThreadProcessId(owner, &processId);
+    HWND result = nullptr;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : TopLevelWindowsOf(processId)) {
+            if (IsDialogBox(window) && ::GetWindow(window, GW_OWNER) == owner) result = window;
+        }
+        return result != nullptr;
+    });
+    return result;
+}
+
+}  // namespace
+
+std::wstring WindowTextOf(HWND window) {
+    wchar_t text[1024] = {};
+    ::SendMessageTimeoutW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 5000,
+                          nullptr);
+    return text;
+}
+
+std::wstring ClassNameOf(HWND window) {
+    wchar_t name[256] = {};
+    ::GetClassNameW(window, name, 256);
+    return name;
+}
+
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::wstring& title) {
+    WindowSearch search{processId, title, {}};
+    ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs) {
+    HWND result = nullptr;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : TopLevelWindowsOf(processId, title)) {
+            if (IsDialogBox(window)) result = window;
+        }
+        return result != nullptr;
+    });
+    return result;
+}
+
+void PressButton(HWND dialog, int id) {
+    ::PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+FileDialogSeen AnswerFileDialog(DWORD processId, const std::wstring& title, const FileDialogAnswer& answer) {
+    FileDialogSeen seen;
+    const HWND dialog = WaitForDialog(processId, title);
+    if (!dialog) return seen;
+    seen.shown = true;
+    seen.suggestedName = WindowTextOf(::GetDlgItem(dialog, kFileNameBox));
+    seen.fileType = WindowTextOf(::GetDlgItem(dialog, kFileTypeBox));
+    if (!answer.typed.empty()) {
+        ::SendMessageW(::GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0,
+                       reinterpret_cast<LPARAM>(answer.typed.c_str()));
+    }
+    PressButton(dialog, answer.button);
+    if (answer.overwriteAnswer != 0) {
+        if (const HWND prompt = WaitForOwnedDialog(dialog, 10000)) {
+            seen.overwritePrompt = true;
+            PressButton(prompt, answer.overwriteAnswer);
+        }
+    }
+    // Gone before the next dialog is looked for.
+    WaitUntil(10000, [&] { return !::IsWindow(dialog) || !::IsWindowVisible(dialog); });
+    return seen;
+}
+
+}  // namespace tpr::test
