@@ -27,12 +27,65 @@ def app_icon(size):
     return img
 
 
+def toolbar_icon(draw):
+    """A 16 x 16 toolbar picture: pixels fully opaque or fully transparent, so
+    that image lists without alpha (Windows 2000) show it alike."""
+    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
+    draw(ImageDraw.Draw(img))
+    return img
+
+
+def open_icon(d):
+    """An open folder."""
+    d.polygon([(1, 3), (5, 3), (6, 4), (12, 4), (12, 6), (1, 6)], fill=(200, 150, 40, 255))
+    d.rectangle([1, 6, 12, 13], fill=(200, 150, 40, 255), outline=(120, 80, 10, 255))
+    d.polygon([(3, 8), (15, 8), (12, 13), (1, 13)], fill=(250, 210, 90, 255), outline=(120, 80, 10, 255))
+
+
+def save_icon(d):
+    """A diskette."""
+    d.rectangle([1, 1, 14, 14], fill=(40, 70, 150, 255), outline=(20, 35, 80, 255))
+    d.rectangle([4, 2, 11, 6], fill=(235, 235, 235, 255))
+    d.rectangle([9, 3, 10, 5], fill=(40, 70, 150, 255))
+    d.rectangle([3, 9, 12, 14], fill=(250, 250, 250, 255), outline=(20, 35, 80, 255))
+    d.line([(5, 11), (10, 11)], fill=(150, 150, 150, 255))
+
+
+def rotate_icon(clockwise):
+    """Most of a circle, travelled clockwise to an arrow head at the top;
+    mirrored for the counter-clockwise turn."""
+    def draw(d):
+        colour = (30, 130, 60, 255)
+        d.arc([1, 2, 14, 15], 310, 250, fill=colour, width=2)
+        d.polygon([(4, 0), (4, 6), (7, 3)], fill=colour)
+    img = toolbar_icon(draw)
+    return img if clockwise else img.transpose(Image.Transpose.FLIP_LEFT_RIGHT)
+
+
+def info_icon(d):
+    """A blue disc with a white i."""
+    d.ellipse([0, 0, 15, 15], fill=(40, 100, 200, 255), outline=(20, 50, 120, 255))
+    d.rectangle([7, 3, 8, 4], fill=(255, 255, 255, 255))
+    d.rectangle([7, 6, 8, 12], fill=(255, 255, 255, 255))
+    d.line([(6, 6), (7, 6)], fill=(255, 255, 255, 255))
+    d.line([(6, 12), (9, 12)], fill=(255, 255, 255, 255))
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     # Each size is drawn at its own scale rather than shrunk from the largest;
     # BMP entries, since systems before Vista cannot read PNG icons.
     app_icon(48).save(os.path.join(OUT, "app.ico"), sizes=[(16, 16), (32, 32), (48, 48)],
                       append_images=[app_icon(16), app_icon(32)], bitmap_format="bmp")
+    toolbar = {
+        "open.ico": toolbar_icon(open_icon),
+        "save.ico": toolbar_icon(save_icon),
+        "rotate_ccw.ico": rotate_icon(False),
+        "rotate_cw.ico": rotate_icon(True),
+        "info.ico": toolbar_icon(info_icon),
+    }
+    for name, img in toolbar.items():
+        img.save(os.path.join(OUT, name), sizes=[(16, 16)], bitmap_format="bmp")
 
 
 if __name__ == "__main__":

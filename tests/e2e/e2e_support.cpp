@@ -61,6 +61,63 @@ BOOL CALLBACK FindVisibleIcon(HWND child, LPARAM param) {
 
 constexpr wchar_t kAppDefaultsKey[] = L"Software\\Wine\\AppDefaults\\TessalyPhotoResizer.exe";
 
+// Memory in the program's process, for the messages of the common controls
+// that answer through a pointer (the system carries only its own controls'
+// messages between processes): the answer is written there and read back.
+class RemoteBuffer {
+public:
+    RemoteBuffer(HANDLE process, SIZE_T bytes)
+        : process_(process),
+          address_(::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
+    ~RemoteBuffer() { ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
+    RemoteBuffer(const RemoteBuffer&) = delete;
+    RemoteBuffer& operator=(const RemoteBuffer&) = delete;
+
+    LPARAM lParam() const { return reinterpret_cast<LPARAM>(address_); }
+    template <class T>
+    T Read(T value = {}) const {
+        SIZE_T read = 0;
+        ::ReadProcessMemory(process_, address_, &value, sizeof value, &read);
+        return value;
+    }
+    void ReadInto(void* buffer, SIZE_T bytes) const {
+        SIZE_T read = 0;
+        ::ReadProcessMemory(process_, address_, buffer, bytes, &read);
+    }
+
+private:
+    HANDLE process_;
+    void* address_;
+};
+
+// Runs xdotool with the arguments and waits until it is done. Wine starts a
+// Linux program by its path but gives no handle to wait on; the shell around
+// it leaves a mark when it ends.
+void RunXdotool(const std::wstring& arguments) {
+    static int count = 0;
+    const std::wstring mark = L"/tmp/tpr-e2e-pointer-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
+                              std::to_wstring(++count);
+    std::wstring command = L"/bin/sh -c \"/usr/bin/xdotool " + arguments + L"; touch " + mark + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        throw std::runtime_error("xdotool did not start");
+    }
+    if (process.hThread) ::CloseHandle(process.hThread);
+    if (process.hProcess) ::CloseHandle(process.hProcess);
+    const std::wstring markPath = L"Z:" + ToBackslashes(mark);
+    if (!WaitUntil(10000, [&] { return FileExists(markPath); })) {
+        throw std::runtime_error("xdotool did not end");
+    }
+    ::DeleteFileW(markPath.c_str());
+}
+
+std::wstring PointArguments(POINT screen) {
+    return std::to_wstring(screen.x) + L" " + std::to_wstring(screen.y);
+}
+
 }  // namespace
 
 std::wstring ProgramPath() { return ToBackslashes(TPR_PROGRAM_PATH); }
@@ -125,17 +182,50 @@ HWND RunningProgram::WaitForWindow(const std::wstring& title, DWORD timeoutMs) c
 std::wstring RunningProgram::StatusText(int panel) const {
     const HWND bar = ::FindWindowExW(mainWindow_, nullptr, STATUSCLASSNAMEW, nullptr);
     if (!bar) return {};
-    // The text is copied into memory of the program's own process.
-    constexpr SIZE_T kBytes = 1024 * sizeof(wchar_t);
-    void* remote = ::VirtualAllocEx(process_.hProcess, nullptr, kBytes, MEM_COMMIT, PAGE_READWRITE);
     std::wstring text(1024, L'\0');
-    const LRESULT result =
-        ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(remote));
-    SIZE_T read = 0;
-    ::ReadProcessMemory(process_.hProcess, remote, text.data(), kBytes, &read);
-    ::VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+    const RemoteBuffer remote(process_.hProcess, text.size() * sizeof(wchar_t));
+    const LRESULT result = ::SendMessageW(bar, SB_GETTEXTW, static_cast<WPARAM>(panel - 1), remote.lParam());
+    remote.ReadInto(text.data(), text.size() * sizeof(wchar_t));
     text.resize(LOWORD(result));
     return text;
+}
+
+HWND RunningProgram::CommandBar() const {
+    return ::FindWindowExW(mainWindow_, nullptr, TOOLBARCLASSNAMEW, nullptr);
+}
+
+HWND RunningProgram::QualityList() const {
+    return ::FindWindowExW(CommandBar(), nullptr, WC_COMBOBOXW, nullptr);
+}
+
+RECT RunningProgram::CommandRect(int commandId) const {
+    const HWND bar = CommandBar();
+    const LRESULT index = ::SendMessageW(bar, TB_COMMANDTOINDEX, static_cast<WPARAM>(commandId), 0);
+    const RemoteBuffer remote(process_.hProcess, sizeof(RECT));
+    ::SendMessageW(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), remote.lParam());
+    RECT rect = remote.Read<RECT>();
+    ::MapWindowPoints(bar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+// A list box's messages are carried between processes by the system, so the
+// answer comes straight into the driver's own memory.
+RECT RunningProgram::DroppedEntryRect(int entry) const {
+    for (HWND list : TopLevelWindows()) {
+        if (ClassNameOf(list) != L"ComboLBox") continue;
+        RECT rect{};
+        ::SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(entry), reinterpret_cast<LPARAM>(&rect));
+        ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+        return rect;
+    }
+    return {};
+}
+
+std::wstring RunningProgram::ShownHint() const {
+    for (HWND tip : TopLevelWindows()) {
+        if (ClassNameOf(tip) == TOOLTIPS_CLASSW) return WindowTextOf(tip);
+    }
+    return {};
 }
 
 bool RunningProgram::WaitForExit(DWORD timeoutMs) {
@@ -151,6 +241,12 @@ DWORD RunningProgram::ExitCode() const {
 void RunningProgram::Close() {
     if (mainWindow_) ::PostMessageW(mainWindow_, WM_CLOSE, 0, 0);
 }
+
+void MovePointerTo(POINT screen) { RunXdotool(L"mousemove " + PointArguments(screen)); }
+
+void ClickAt(POINT screen) { RunXdotool(L"mousemove " + PointArguments(screen) + L" click 1"); }
+
+POINT CentreOf(const RECT& rect) { return {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2}; }
 
 OtherProgramWindow::OtherProgramWindow()
     : window_(::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,

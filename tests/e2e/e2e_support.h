@@ -51,6 +51,16 @@ public:
     std::vector<std::wstring> ClassesOfWindowsShownUntilExit(DWORD timeoutMs);
     // Text of a status-bar panel (1 to 3) of the main window.
     std::wstring StatusText(int panel) const;
+    // The command bar at the top of the main window, and its quality list.
+    HWND CommandBar() const;
+    HWND QualityList() const;
+    // Screen rectangle of the command bar's control with this identifier.
+    RECT CommandRect(int commandId) const;
+    // Screen rectangle of an entry (from 0) of the list that is dropped
+    // down; empty while none is.
+    RECT DroppedEntryRect(int entry) const;
+    // The text of the hint (tooltip) on show; empty while none shows.
+    std::wstring ShownHint() const;
     // Waits until the process ends; false when it does not in time.
     bool WaitForExit(DWORD timeoutMs);
     DWORD ExitCode() const;
@@ -61,6 +71,13 @@ private:
     PROCESS_INFORMATION process_{};
     HWND mainWindow_ = nullptr;
 };
+
+// The user's pointer, driven through the X server as a mouse drives it: moved
+// to a point of the screen, or moved there and clicked with the left button.
+// Each returns once the X server has done it.
+void MovePointerTo(POINT screen);
+void ClickAt(POINT screen);
+POINT CentreOf(const RECT& rect);
 
 // A window of the driver made the foreground window, as another program's
 // window the user works in; destroyed with the object.

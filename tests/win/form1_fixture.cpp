@@ -1,19 +1,58 @@
 #include "form1_fixture.h"
 
+#include <shlwapi.h>
+
+#include "error_test_support.h"
+#include "runtime/application.h"
 #include "runtime/screen.h"
+#include "runtime/settings.h"
 
 namespace tpr::test {
 
+void ClearStoredSettings() {
+    const std::wstring appKey = win::SettingsKeyPath(win::App().Title, L"");
+    ::SHDeleteKeyW(HKEY_CURRENT_USER, appKey.substr(0, appKey.size() - 1).c_str());
+}
+
+void Form1Test::TearDown() {
+    win::Program().MainForm = nullptr;
+    InstallTestErrorServices();
+}
+
+void PumpMessages() {
+    MSG message;
+    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+    }
+}
+
+// In two passes: a change of width may wrap the command bar onto more or
+// fewer rows, and the second pass counts the bar as it then stands.
 void Form1Test::SetWorkArea(int width, int height) {
-    RECT window{}, client{};
-    ::GetWindowRect(form.hwnd(), &window);
+    const auto resize = [&](int clientWidth, int workAreaHeight) {
+        RECT window{}, client{};
+        ::GetWindowRect(form.hwnd(), &window);
+        ::GetClientRect(form.hwnd(), &client);
+        const int frameWidth = (window.right - window.left) - client.right;
+        const int frameHeight = (window.bottom - window.top) - client.bottom;
+        const int top = win::PixelsY(form.ClientAreaTop);
+        const int status = form.StatusBar1.HeightPixels();
+        ::SetWindowPos(form.hwnd(), nullptr, 0, 0, clientWidth + frameWidth,
+                       workAreaHeight + top + status + frameHeight, SWP_NOMOVE | SWP_NOZORDER);
+    };
+    resize(width, height);
+    resize(width, height);
+}
+
+SIZE Form1Test::MeasuredWorkArea() const {
+    RECT client{}, bar{}, status{};
     ::GetClientRect(form.hwnd(), &client);
-    const int frameWidth = (window.right - window.left) - client.right;
-    const int frameHeight = (window.bottom - window.top) - client.bottom;
-    const int top = win::PixelsY(form.ClientAreaTop);
-    const int status = form.StatusBar1.HeightPixels();
-    ::SetWindowPos(form.hwnd(), nullptr, 0, 0, width + frameWidth, height + top + status + frameHeight,
-                   SWP_NOMOVE | SWP_NOZORDER);
+    ::GetWindowRect(form.StandardToolbar->hwnd(), &bar);
+    ::GetWindowRect(form.StatusBar1.hwnd(), &status);
+    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
+    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&status), 2);
+    return {client.right, status.top - bar.bottom};
 }
 
 RECT Form1Test::ViewRect() const {

@@ -16,12 +16,10 @@ protected:
     void SetUp() override {
         Form1Test::SetUp();
         err::ResetErrorFramework();
-        err::InstallErrorServices({&platform, &files, &dialogs});
         win::Program().CurrentPhotoFileName.clear();
         win::Program().JpegQuality = 70;
     }
     void TearDown() override {
-        err::InstallErrorServices({});
         err::ResetErrorFramework();
         Form1Test::TearDown();
     }
@@ -54,9 +52,6 @@ protected:
         return error.description.find(L"  Call Stack: " + name + L" ") != std::wstring::npos;
     }
 
-    err::testing::FakePlatform platform;
-    err::testing::FakeFileSystem files;
-    err::testing::FakeDialogs dialogs;
     TempFolder folder;
 };
 

@@ -1,6 +1,7 @@
 // The main window's photo view: fitted, never enlarged, centred in the work
 // area, and reported in the status bar's second panel.
 #include "form1_fixture.h"
+#include "runtime/screen.h"
 #include "runtime/text.h"
 #include "test_pictures.h"
 
@@ -16,8 +17,9 @@ TEST_F(Form1Test, SmallPhotoIsShownAtItsOwnSizeCentred) {
 
     EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 640x480  ");
     const RECT view = ViewRect();
+    const int barHeight = win::PixelsY(form.ClientAreaTop);
     EXPECT_EQ(view.left, 180);
-    EXPECT_EQ(view.top, 110);
+    EXPECT_EQ(view.top, barHeight + 110);
     EXPECT_EQ(view.right - view.left, 640);
     EXPECT_EQ(view.bottom - view.top, 480);
     EXPECT_TRUE(form.picBox.Visible());
@@ -33,9 +35,10 @@ TEST_F(Form1Test, WidePhotoIsFittedWithEqualStripsAboveAndBelow) {
 
     EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 800x400  ");
     const RECT view = ViewRect();
+    const int barHeight = win::PixelsY(form.ClientAreaTop);
     EXPECT_EQ(view.left, 0);
-    EXPECT_EQ(view.top, 100);
-    EXPECT_EQ(view.bottom, 500);
+    EXPECT_EQ(view.top, barHeight + 100);
+    EXPECT_EQ(view.bottom, barHeight + 500);
     EXPECT_EQ(ReadPixels(form.picBox.GetPicture()).height, 400);
 }
 

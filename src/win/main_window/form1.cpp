@@ -10,15 +10,52 @@
 #include "imaging/fit.h"
 #include "imaging/gdiplus_resize.h"
 #include "main_window/placeholder.h"
+#include "main_window/quality.h"
 #include "main_window/status_texts.h"
 #include "resources/resource_ids.h"
+#include "runtime/application.h"
 #include "runtime/forms.h"
 #include "runtime/screen.h"
+#include "runtime/settings.h"
 
 namespace tpr::win {
 namespace {
 
 enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
+
+// Posted on each activation, so that the activation event comes after the
+// window's load and first resize, as the program expects: the platform
+// activates a window being shown before it sends the first WM_SIZE.
+constexpr UINT kActivatedMessage = WM_APP + 1;
+
+// The icons of the command bar, each tagged with the command it decorates;
+// three of them also have the keys the hidden toolbar asks for.
+ImageList LoadImageMenu() {
+    struct MenuImage {
+        int iconId;
+        const wchar_t* key;
+        CommandId tag;
+    };
+    static constexpr MenuImage kImages[] = {
+        {kOpenIconId, L"Open", kCommandOpen},
+        {kSaveIconId, L"Save", kCommandSave},
+        {kRotateCcwIconId, L"", kCommandRotateCcw},
+        {kRotateCwIconId, L"", kCommandRotateCw},
+        {kInfoIconId, L"Info", kCommandAbout},
+    };
+    constexpr int kSize = 16;
+    ImageList images(kSize);
+    for (const MenuImage& image : kImages) {
+        const UniqueHicon icon(static_cast<HICON>(::LoadImageW(
+            ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(image.iconId), IMAGE_ICON, kSize, kSize, 0)));
+        images.Add(icon.get(), image.key, image.tag);
+    }
+    return images;
+}
+
+// The settings store's place of the JPEG quality.
+constexpr wchar_t kSettingsSection[] = L"Settings";
+constexpr wchar_t kJpegQualityKey[] = L"JpegQuality";
 
 }  // namespace
 
@@ -55,6 +92,20 @@ double Form1::ScaleHeight() const {
 
 double Form1::StatusBarHeight() const { return StatusBar1.HeightPixels() * TwipsPerPixelY(); }
 
+void Form1::SetWidth(float twips) {
+    RECT window{};
+    ::GetWindowRect(hwnd(), &window);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, PixelsX(twips), window.bottom - window.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form1::SetHeight(float twips) {
+    RECT window{};
+    ::GetWindowRect(hwnd(), &window);
+    ::SetWindowPos(hwnd(), nullptr, 0, 0, window.right - window.left, PixelsY(twips),
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Form1::CreateControls() {
     picBox.Create(hwnd(), kPicBoxId);
     StatusBar1.Create(hwnd(), kStatusBarId);
@@ -68,20 +119,52 @@ void Form1::CreateControls() {
                                          ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(lblFontContainer, WM_SETFONT, reinterpret_cast<WPARAM>(interfaceFont_.get()), FALSE);
     imNoImage.SetPicture(DrawPlaceholderPicture());
+    ImageMenu = LoadImageMenu();
+    CommandBars1.Create(hwnd(), [this] { CommandBars1_Resize(); });
 }
 
 void Form1::Form_Load() {
-    err::TopLevelTrap(L"Form1.Form_Load", [&] { ApplyContainerFont(hwnd()); });
+    err::TopLevelTrap(L"Form1.Form_Load", [&] {
+        Program().JpegQuality = QualityFromStoredText(
+            GetSetting(App().Title, kSettingsSection, kJpegQualityKey, std::to_wstring(kDefaultJpegQuality)));
+        LoadMenuToolbar();
+        ApplyContainerFont(hwnd());
+    });
+}
+
+// The first activation gives the window its 800 x 600 work area, through the
+// hidden toolbar's button as a click on it would.
+void Form1::Form_Activate() {
+    err::TopLevelTrap(L"Form1.Form_Activate", [&] {
+        if (Program().WindowActivated) return;
+        constexpr int k800x600Button = 5;
+        Toolbar1_ButtonClick(Toolbar1.Buttons(k800x600Button));
+        Toolbar1.SetPressed(k800x600Button, true);
+        Program().WindowActivated = true;
+    });
 }
 
 void Form1::Form_Unload(int16_t& Cancel) {
-    err::TopLevelTrap(L"Form1.Form_Unload(Cancel)", [&] {}, Cancel);
+    err::TopLevelTrap(L"Form1.Form_Unload(Cancel)", [&] {
+        SaveSetting(App().Title, kSettingsSection, kJpegQualityKey, std::to_wstring(Program().JpegQuality));
+    }, Cancel);
 }
 
 void Form1::Form_Resize() {
     err::TopLevelTrap(L"Form1.Form_Resize", [&] {
         ::SetWindowTextW(hwnd(), texts::AppName.c_str());
+        EnsureQualityMenu(Toolbar1);
+        Toolbar1.SetImageList(ImageMenu.Keys());
+        Toolbar1.SetImage(L"Open", L"Open");
+        Toolbar1.SetImage(L"Save", L"Save");
+        Toolbar1.SetImage(L"About", L"Info");
         ResizePhotoInProperties();
+        // A size the user gave is no preset's.
+        if (!ResizingByPreset) {
+            for (int button = kFirstPresetButton; button <= kLastPresetButton; ++button) {
+                Toolbar1.SetPressed(button, false);
+            }
+        }
         ResizingByPreset = false;
     });
 }
@@ -134,16 +217,30 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Load();
         return 0;
     case WM_SIZE:
+        // The bars first: the resize handler fits the photo below them.
         StatusBar1.Resize();
+        CommandBars1.RecalcLayout();
         Form_Resize();
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(hwnd(), kActivatedMessage, 0, 0);
+        return DefaultProcedure(message, wParam, lParam);
+    case kActivatedMessage:
+        Form_Activate();
         return 0;
     case WM_COMMAND:
         if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) {
             Command1_Click();
-        } else if (lParam == 0 || HIWORD(wParam) == BN_CLICKED) {
+        } else if (const CommandBarControl* control = CommandBars1.ExecutedControl(wParam, lParam)) {
+            CommandBars1_Execute(control->Id());
+        } else if (lParam == 0) {
+            // A command posted by identifier alone.
             CommandBars1_Execute(LOWORD(wParam));
         }
         return 0;
+    case WM_NOTIFY:
+        if (CommandBars1.HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
+        return DefaultProcedure(message, wParam, lParam);
     case WM_CLOSE: {
         int16_t cancel = 0;
         Form_Unload(cancel);

@@ -7,8 +7,13 @@
 #include <cstdint>
 #include <string>
 
+#include "main_window/command_bars.h"
+#include "main_window/commands.h"
+#include "main_window/hidden_toolbar.h"
 #include "main_window/picture_box.h"
+#include "main_window/presets.h"
 #include "main_window/status_bar.h"
+#include "runtime/image_list.h"
 #include "runtime/unique_any.h"
 #include "runtime/window.h"
 
@@ -28,28 +33,36 @@ public:
     double ScaleWidth() const;
     double ScaleHeight() const;
     double StatusBarHeight() const;  // twips
+    // The window's outer size in twips, as a single-precision value; the
+    // window takes it at the nearest pixel, and its resize handler runs
+    // before the assignment returns.
+    void SetWidth(float twips);
+    void SetHeight(float twips);
 
     void Form_Load();
+    void Form_Activate();
     void Form_Resize();
     void Form_Unload(int16_t& Cancel);
     void ResizePhotoInProperties();
     void SetNoImage();
     void Command1_Click() {}
 
-    // Command identifiers of the command bar's controls.
-    enum CommandId : int32_t {
-        kCommandOpen = 1,
-        kCommandSave = 2,
-        kCommandPreset640 = 3,
-        kCommandPreset800 = 4,
-        kCommandPreset1024 = 5,
-        kCommandPreset1280 = 6,
-        kCommandRotateCcw = 7,
-        kCommandRotateCw = 8,
-        kCommandAbout = 9,
-        kCommandQuality = 22,
-    };
+    // The command bar.
+    void LoadMenuToolbar();
+    CommandBarControl& AddButton(CommandBarControls& Controls, ControlType ControlType, int32_t ID,
+                                 const std::wstring& Caption, bool BeginGroup = false,
+                                 bool EnableCaption = false);
+    void DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft);
+    // The bars' layout changed: the free client area and the work-area panel follow.
+    void CommandBars1_Resize();
+
+    // Command dispatch: the command bar reports a control's identifier, the
+    // hidden toolbar a button (acted on by its key) or a drop-down entry.
     void CommandBars1_Execute(int32_t Control);
+    void Toolbar1_ButtonClick(const ToolbarButton& Button);
+    void Toolbar1_ButtonMenuClick(const ButtonMenu& ButtonMenu);
+    // Sizes the window so that its work area is exactly the preset's pixels.
+    void ApplyWorkAreaPreset(const WorkAreaPreset& preset);
 
     // Commands.
     void bnOpen();
@@ -71,14 +84,23 @@ public:
     StatusBar StatusBar1;
     HWND Command1 = nullptr;
     HWND lblFontContainer = nullptr;  // hidden label that carries the interface font
+    ImageList ImageMenu;              // the controls' icons, tagged with their command identifiers
+    CommandBars CommandBars1;
+    CommandBar* StandardToolbar = nullptr;  // the bar LoadMenuToolbar builds
+    Toolbar Toolbar1 = MakeToolbar1();      // never shown
 
-    // Top of the area the command bar leaves free, in twips.
-    double ClientAreaTop = 0;
+    // The client area the command bars leave free, in twips.
+    int32_t ClientAreaLeft = 0;
+    int32_t ClientAreaTop = 0;
+    int32_t ClientAreaRight = 0;
+    int32_t ClientAreaBottom = 0;
     bool ResizingByPreset = false;
 
 private:
     void CreateControls();
     void Rotate(bool left);
+    void RunCommand(int32_t command);
+    void ChooseQuality();
 
     UniqueHfont interfaceFont_;
 };

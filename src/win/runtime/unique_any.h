@@ -5,6 +5,7 @@
 #pragma once
 
 #include <windows.h>
+#include <commctrl.h>
 #include <objbase.h>
 #include <gdiplus.h>
 
@@ -76,6 +77,7 @@ using UniqueHbitmap = UniqueGdiObject<HBITMAP>;
 using UniqueHbrush = UniqueGdiObject<HBRUSH>;
 using UniqueHfont = UniqueGdiObject<HFONT>;
 using UniqueHicon = UniqueAny<HICON, &::DestroyIcon>;
+using UniqueHimagelist = UniqueAny<HIMAGELIST, &::ImageList_Destroy>;
 using UniqueHwnd = UniqueAny<HWND, &::DestroyWindow>;
 using UniqueGdipImage = UniqueAny<Gdiplus::GpImage*, &detail::DisposeGdipImage>;
 using UniqueGdipGraphics = UniqueAny<Gdiplus::GpGraphics*, &detail::DeleteGdipGraphics>;
