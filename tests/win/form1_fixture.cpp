@@ -4,6 +4,7 @@
 
 #include "error_test_support.h"
 #include "runtime/application.h"
+#include "runtime/modal.h"
 #include "runtime/screen.h"
 #include "runtime/settings.h"
 
@@ -20,11 +21,10 @@ void Form1Test::TearDown() {
 }
 
 void PumpMessages() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
-    }
+    win::PumpMessagesUntil([] {
+        MSG waiting;
+        return !::PeekMessageW(&waiting, nullptr, 0, 0, PM_NOREMOVE);
+    });
 }
 
 // In two passes: a change of width may wrap the command bar onto more or

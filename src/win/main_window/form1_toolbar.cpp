@@ -75,6 +75,8 @@ void Form1::DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft) 
         CommandBars1.RecalcLayout();
         int32_t left = 0, top = 0, right = 0, bottom = 0;
         BarOnLeft.GetWindowRect(left, top, right, bottom);
+        // At the height of BarOnLeft's middle and far past its right edge:
+        // the bar goes to the end of BarOnLeft's row.
         const int32_t middle = RoundToLong((top + bottom) / 2.0);
         CommandBars1.DockToolBar(BarToDock, right + 30000, middle, BarOnLeft.Position());
     }, BarToDock, BarOnLeft);
