@@ -18,6 +18,7 @@
 #include "errors/program_error_services.h"
 #include "main_window/form1.h"
 #include "runtime/shell.h"
+#include "test_files.h"
 #include "window_driver.h"
 
 namespace tpr::test {
@@ -102,7 +103,6 @@ void Click(HWND control);
 // be on the screen: the test also looks at what was drawn.
 void ExpectTextsFit(HWND dialog);
 
-std::string ReadFileText(const std::wstring& path);
 size_t CountOf(const std::string& text, const std::string& part);
 
 // A test with a log folder of its own and the program's error services
@@ -121,7 +121,7 @@ protected:
 
     std::wstring LogFolder() const { return documents_ + L"\\Tessaly Photo Resizer"; }
     std::wstring LogPath() const { return LogFolder() + L"\\ErrorReport.txt"; }
-    std::string LogText() const { return ReadFileText(LogPath()); }
+    std::string LogText() const { return ReadFileBytes(LogPath()); }
 
     std::wstring documents_;
     std::unique_ptr<win::ProgramLogFiles> files_;
