@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/program_state.h"
 #include "common/fonts.h"
 #include "common/ui_texts.h"
@@ -187,6 +189,10 @@ void Form1::ResizePhotoInProperties() {
 
         const double tppX = TwipsPerPixelX();
         const double tppY = TwipsPerPixelY();
+        // A side the fit makes thinner than a pixel (a long panorama strip)
+        // is still shown one pixel wide.
+        photoWidth = std::max(photoWidth, RoundToLong(tppX));
+        photoHeight = std::max(photoHeight, RoundToLong(tppY));
         const int32_t pixelWidth = RoundToLong(photoWidth / tppX);
         const int32_t pixelHeight = RoundToLong(photoHeight / tppY);
         StatusBar1.SetPanelText(2, PhotoResolutionText(pixelWidth, pixelHeight));
@@ -194,7 +200,7 @@ void Form1::ResizePhotoInProperties() {
         GdiPlusSession session;
         picBox.Move((picBox.Width() - photoWidth) / 2.0, (picBox.Height() - photoHeight) / 2.0 + ClientAreaTop);
         picBox.SetPicture(ResizePicture(picImage.picture.Handle(), picImage.picture.Kind(), pixelWidth,
-                                        pixelHeight, RGB(255, 255, 255), true));
+                                        pixelHeight, kViewBackground, true));
         picBox.SetWidth(photoWidth);
         picBox.SetHeight(photoHeight);
         session.End();
