@@ -185,14 +185,17 @@ void Form1::ResizePhotoInProperties() {
         const int32_t boxHeight = RoundToLong(picBox.Height());
         int32_t photoWidth = RoundToLong(picImage.width);
         int32_t photoHeight = RoundToLong(picImage.height);
+        const bool photoHasArea = photoWidth > 0 && photoHeight > 0;
         AdjustImageDimensions(photoWidth, photoHeight, boxWidth, boxHeight);
 
         const double tppX = TwipsPerPixelX();
         const double tppY = TwipsPerPixelY();
         // A side the fit makes thinner than a pixel (a long panorama strip)
         // is still shown one pixel wide.
-        photoWidth = std::max(photoWidth, RoundToLong(tppX));
-        photoHeight = std::max(photoHeight, RoundToLong(tppY));
+        if (photoHasArea) {
+            photoWidth = std::max(photoWidth, RoundToLong(tppX));
+            photoHeight = std::max(photoHeight, RoundToLong(tppY));
+        }
         const int32_t pixelWidth = RoundToLong(photoWidth / tppX);
         const int32_t pixelHeight = RoundToLong(photoHeight / tppY);
         StatusBar1.SetPanelText(2, PhotoResolutionText(pixelWidth, pixelHeight));
