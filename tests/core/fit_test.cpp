@@ -59,6 +59,8 @@ TEST(AspectDrawRect, CentresTheLargestFittingRectangle) {
         {800, 600, 400, 300, {0, 0, 400, 300}},   // equal ratios fill the canvas
         {300, 400, 300, 300, {38, 0, 225, 300}},
         {1000, 10, 101, 101, {0, 50, 101, 1}},
+        {1, 20000, 1, 600, {0, 0, 1, 600}},  // thinner than a pixel still draws one
+        {20000, 1, 600, 5, {0, 2, 600, 1}},
     };
     for (const Case& c : cases) {
         const DrawRect r = AspectDrawRect(c.sourceWidth, c.sourceHeight, c.width, c.height);

@@ -3,6 +3,7 @@
 #include "form1_fixture.h"
 #include "runtime/screen.h"
 #include "runtime/text.h"
+#include "test_files.h"
 #include "test_pictures.h"
 
 namespace tpr::test {
@@ -71,6 +72,36 @@ TEST_F(Form1Test, WorkAreaWithoutHeightHidesTheViewQuietly) {
     SetWorkArea(300, 200);
     EXPECT_TRUE(form.picBox.Visible()) << "a usable size shows the view again";
     EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 240x200  ");
+}
+
+TEST_F(Form1Test, StripThinnerThanAPixelWhenFittedIsShownOnePixelWide) {
+    SetWorkArea(800, 600);
+    form.picImage.SetPicture(SolidPicture(1, 20000, kGreen));
+    form.ResizePhotoInProperties();
+    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 1x600  ");
+    EXPECT_TRUE(form.picBox.Visible());
+    const auto shown = ReadPixels(form.picBox.GetPicture());
+    ASSERT_EQ(shown.width, 1);
+    EXPECT_TRUE(Near(shown.at(0, 300), kGreen));
+}
+
+TEST_F(Form1Test, TransparentPixelsOfAGifAreShownOnWhite) {
+    // 2 x 1 pixels: a transparent one (magenta in the colour table), then green.
+    const std::string gif{"GIF89a\x02\x00\x01\x00\x80\x00\x00"
+                          "\xFF\x00\xFF\x00\x80\x00"
+                          "\x21\xF9\x04\x01\x00\x00\x00\x00"
+                          "\x2C\x00\x00\x00\x00\x02\x00\x01\x00\x00"
+                          "\x02\x02\x44\x0A\x00\x3B",
+                          43};
+    TempFolder folder;
+    const std::wstring path = folder.File(L"logo.gif");
+    WriteFileBytes(path, gif);
+    SetWorkArea(800, 600);
+    form.ShowPhotoFile(path);
+    const auto shown = ReadPixels(form.picBox.GetPicture());
+    ASSERT_EQ(shown.width, 2);
+    EXPECT_TRUE(Near(shown.at(0, 0), RGB(255, 255, 255))) << std::hex << shown.at(0, 0);
+    EXPECT_TRUE(Near(shown.at(1, 0), RGB(0, 128, 0))) << std::hex << shown.at(1, 0);
 }
 
 TEST_F(Form1Test, ThirdPanelCarriesTheResizeHint) {

@@ -1,5 +1,7 @@
 #include "imaging/fit.h"
 
+#include <algorithm>
+
 #include "common/vb_math.h"
 #include "errors/trap.h"
 
@@ -40,11 +42,12 @@ DrawRect AspectDrawRect(int32_t sourceWidth, int32_t sourceHeight, int32_t width
     const double sourceRatio = Divide(sourceWidth, sourceHeight);
     const double boxRatio = Divide(width, height);
     DrawRect r{};
+    // A side thinner than half a pixel is still drawn one pixel wide.
     if (boxRatio < sourceRatio) {
         r.width = width;
-        r.height = RoundToLong(Divide(width, sourceRatio));
+        r.height = std::max(RoundToLong(Divide(width, sourceRatio)), int32_t{1});
     } else {
-        r.width = RoundToLong(height * sourceRatio);
+        r.width = std::max(RoundToLong(height * sourceRatio), int32_t{1});
         r.height = height;
     }
     r.x = RoundToLong((static_cast<double>(width) - r.width) / 2);

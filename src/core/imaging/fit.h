@@ -18,7 +18,8 @@ struct DrawRect {
 };
 
 // Where a sourceWidth x sourceHeight image is drawn on a width x height canvas
-// with its proportions kept: as large as fits, centred, halves to even.
+// with its proportions kept: as large as fits (each side at least one
+// pixel), centred, halves to even.
 // Errors 11 / 6 for a zero height or a zero source size.
 DrawRect AspectDrawRect(int32_t sourceWidth, int32_t sourceHeight, int32_t width, int32_t height);
 

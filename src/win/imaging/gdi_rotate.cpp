@@ -22,15 +22,7 @@ ParallelogramBlit& Blit() {
 void WorkSurface::SetPicture(const Picture& picture, double width, double height) {
     SetSize(PixelsX(width), PixelsY(height));
     std::fill_n(Pixels(), static_cast<size_t>(ScaleWidth()) * static_cast<size_t>(ScaleHeight()), 0xFFFFFF);
-    if (!picture) return;
-    OLE_XSIZE_HIMETRIC naturalWidth = 0;
-    OLE_YSIZE_HIMETRIC naturalHeight = 0;
-    picture.get()->get_Width(&naturalWidth);
-    picture.get()->get_Height(&naturalHeight);
-    const SIZE pixels = picture.PixelSize();
-    // HIMETRIC runs upwards: the source rectangle starts at the top.
-    picture.get()->Render(hDC(), 0, 0, pixels.cx, pixels.cy, 0, naturalHeight, naturalWidth, -naturalHeight,
-                          nullptr);
+    picture.RenderInto(hDC(), picture.PixelSize());
 }
 
 void WorkSurface::SetSize(int32_t width, int32_t height) {

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "app/program_state.h"
 #include "common/fonts.h"
 #include "common/ui_texts.h"
@@ -183,10 +185,17 @@ void Form1::ResizePhotoInProperties() {
         const int32_t boxHeight = RoundToLong(picBox.Height());
         int32_t photoWidth = RoundToLong(picImage.width);
         int32_t photoHeight = RoundToLong(picImage.height);
+        const bool photoHasArea = photoWidth > 0 && photoHeight > 0;
         AdjustImageDimensions(photoWidth, photoHeight, boxWidth, boxHeight);
 
         const double tppX = TwipsPerPixelX();
         const double tppY = TwipsPerPixelY();
+        // A side the fit makes thinner than a pixel (a long panorama strip)
+        // is still shown one pixel wide.
+        if (photoHasArea) {
+            photoWidth = std::max(photoWidth, RoundToLong(tppX));
+            photoHeight = std::max(photoHeight, RoundToLong(tppY));
+        }
         const int32_t pixelWidth = RoundToLong(photoWidth / tppX);
         const int32_t pixelHeight = RoundToLong(photoHeight / tppY);
         StatusBar1.SetPanelText(2, PhotoResolutionText(pixelWidth, pixelHeight));
@@ -194,7 +203,7 @@ void Form1::ResizePhotoInProperties() {
         GdiPlusSession session;
         picBox.Move((picBox.Width() - photoWidth) / 2.0, (picBox.Height() - photoHeight) / 2.0 + ClientAreaTop);
         picBox.SetPicture(ResizePicture(picImage.picture.Handle(), picImage.picture.Kind(), pixelWidth,
-                                        pixelHeight, RGB(255, 255, 255), true));
+                                        pixelHeight, kViewBackground, true));
         picBox.SetWidth(photoWidth);
         picBox.SetHeight(photoHeight);
         session.End();

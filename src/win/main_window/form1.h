@@ -22,6 +22,8 @@ namespace tpr::win {
 class Form1 : public Window<Form1> {
 public:
     static constexpr wchar_t kClassName[] = L"ThunderRT6FormDC";
+    // What the photo is shown on, around it and through its transparent pixels.
+    static constexpr COLORREF kViewBackground = RGB(255, 255, 255);
 
     Form1() = default;
     ~Form1() override;

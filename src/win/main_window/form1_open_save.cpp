@@ -6,6 +6,7 @@
 #include "common/vb_math.h"
 #include "dialogs/file_dialog.h"
 #include "errors/trap.h"
+#include "imaging/opaque_picture.h"
 #include "imaging/save_jpg.h"
 #include "main_window/form1.h"
 #include "main_window/photo_masks.h"
@@ -32,7 +33,7 @@ void Form1::bnOpen() {
 void Form1::ShowPhotoFile(const std::wstring& path) {
     // The name changes only once the photo has loaded: a failed load keeps
     // the previous name with the previous picture.
-    picImage.SetPicture(LoadPicture(path));
+    picImage.SetPicture(OpaqueOn(LoadPicture(path), kViewBackground));
     Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
     ResizePhotoInProperties();
 }

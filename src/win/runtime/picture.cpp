@@ -56,6 +56,16 @@ SIZE Picture::PixelSize() const {
     return {HimetricToPixels(width, LOGPIXELSX), HimetricToPixels(height, LOGPIXELSY)};
 }
 
+void Picture::RenderInto(HDC dc, SIZE pixels) const {
+    if (!picture_) return;
+    OLE_XSIZE_HIMETRIC naturalWidth = 0;
+    OLE_YSIZE_HIMETRIC naturalHeight = 0;
+    picture_->get_Width(&naturalWidth);
+    picture_->get_Height(&naturalHeight);
+    // HIMETRIC runs upwards: the source rectangle starts at the top.
+    picture_->Render(dc, 0, 0, pixels.cx, pixels.cy, 0, naturalHeight, naturalWidth, -naturalHeight, nullptr);
+}
+
 Picture LoadPicture(const std::wstring& path) {
     // Read the file ourselves so that the path stays UTF-16 and a missing file
     // is told apart from one that is no picture.

@@ -26,6 +26,9 @@ public:
     OLE_HANDLE Handle() const;
     // Natural size in pixels of the screen (bitmaps and icons: their pixels).
     SIZE PixelSize() const;
+    // Draws the whole picture at the upper-left corner of a device context,
+    // at this size in pixels, honouring its transparent colour.
+    void RenderInto(HDC dc, SIZE pixels) const;
     IPicture* get() const { return picture_.get(); }
 
 private:

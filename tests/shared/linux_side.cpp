@@ -2,13 +2,32 @@
 
 #include <windows.h>
 
-#include "runtime/text.h"
 #include "test_files.h"
 
 namespace tpr::test {
+namespace {
+
+// Linux takes its paths and command lines in UTF-8.
+std::string ToUtf8(const std::wstring& text) {
+    const int length = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                             nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(length), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), length, nullptr,
+                          nullptr);
+    return utf8;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(), length);
+    return wide;
+}
+
+}  // namespace
 
 std::string LinuxPath(const std::wstring& windowsPath) {
-    std::string path = win::ToNarrow(windowsPath.substr(2));  // after "Z:"
+    std::string path = ToUtf8(windowsPath.substr(2));  // after "Z:"
     for (char& c : path) c = c == '\\' ? '/' : c;
     return path;
 }
@@ -21,7 +40,7 @@ std::string LinuxShellOutput(const std::wstring& folder, const std::string& comm
     const std::string part = LinuxPath(output) + ".part";
     std::wstring line =
         L"sh -c \"" +
-        win::ToWide("(" + command + ") > " + part + " && mv " + part + " " + LinuxPath(output)) + L"\"";
+        FromUtf8("(" + command + ") > " + part + " && mv " + part + " " + LinuxPath(output)) + L"\"";
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};

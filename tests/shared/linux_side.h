@@ -1,4 +1,4 @@
-// The Linux side of the Wine the Windows tests run in: its /tmp as a
+// The Linux side of the Wine the tests run in: its /tmp as a
 // Windows folder, and its shell, for checking the program's files with
 // Linux tools.
 #pragma once
