@@ -21,6 +21,9 @@ dir="$root/build/$config"
 export CCACHE_BASEDIR="$root"
 [ -f "$dir/Makefile" ] || cmake -S "$root" -B "$dir" "${args[@]}" >/dev/null
 if [ $# -gt 0 ]; then
+  # A target added since the last configure is known once the build system
+  # has looked at the changed CMake files.
+  cmake --build "$dir" --target cmake_check_build_system >/dev/null
   cmake --build "$dir" -j"$(nproc)" --target "$@"
 else
   cmake --build "$dir" -j"$(nproc)"

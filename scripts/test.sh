@@ -2,7 +2,7 @@
 # Installs what is missing, builds every configuration and runs every test:
 # the core natively under the sanitizers, its fuzz targets for a bounded
 # time, then the Windows tests and the end-to-end tests under Wine inside one
-# Xvfb session.
+# Xvfb session; last, the benchmark prints the program's figures.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -56,6 +56,10 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   exit $rc
 ' 2>&1 | tee build/wine-ctest.log || status=1
 grep -E 'tests passed, [0-9]+ tests failed out of [0-9]+' build/wine-ctest.log >>"$summary" || true
+
+# The program's figures, once: no test, and slow figures fail nothing, but a
+# benchmark that breaks (a photo that does not open, a save that fails) does.
+bash scripts/benchmark.sh || { echo "test.sh: the benchmark failed"; status=1; }
 
 # One closing line for the whole run.
 awk '{ for (i = 1; i <= NF; i++) if ($i == "out") { total += $(i + 2); failed += $(i - 3) } }

@@ -133,13 +133,15 @@ RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWi
         throw std::runtime_error("program did not start");
     }
     if (!waitForMainWindow) return;
-    test::WaitUntil(20000, [&] {
-        for (HWND window : TopLevelWindows()) {
-            if (ClassNameOf(window) == L"ThunderRT6FormDC") mainWindow_ = window;
-        }
-        return mainWindow_ != nullptr;
-    });
+    test::WaitUntil(20000, [&] { return FindMainWindow(); });
     ::WaitForInputIdle(process_.hProcess, 10000);
+}
+
+bool RunningProgram::FindMainWindow() {
+    for (HWND window : TopLevelWindows()) {
+        if (ClassNameOf(window) == L"ThunderRT6FormDC") mainWindow_ = window;
+    }
+    return mainWindow_ != nullptr;
 }
 
 RunningProgram::~RunningProgram() {

@@ -41,6 +41,8 @@ public:
     DWORD ProcessId() const { return process_.dwProcessId; }
     HANDLE Process() const { return process_.hProcess; }
     HWND MainWindow() const { return mainWindow_; }
+    // Whether the main window is visible now; once it is, MainWindow gives it.
+    bool FindMainWindow();
 
     // A visible top-level window of this process with this title (a dialog,
     // a message box), waiting up to timeoutMs for it.

@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Builds the benchmark, makes its photos once (4:3 JPEGs of 2, 12, 24 and 48
+# megapixels, textured from edge to edge, kept in build/bench-photos) and
+# prints one table of the program's figures under Wine: one resize beside
+# the platform calls it is made of, the start-up beside an empty window
+# program's, and the peak memory through an open, two turns and a save.
+# Slow figures are figures, not failures; it fails when the program does.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+cd "$root"
+# shellcheck source=wine-env.sh
+source scripts/wine-env.sh
+
+# Like the Windows tests, the figures come from the 64-bit build where this
+# machine runs no 32-bit code.
+cfg=win32
+arch_note="the shipped 32-bit build"
+if ! tpr_can_run_win32; then
+  cfg=win64
+  arch_note="the 64-bit build of the same sources (this machine runs no 32-bit code)"
+fi
+bash scripts/build.sh "$cfg" benchmark >/dev/null
+
+photos="$root/build/bench-photos"
+mkdir -p "$photos"
+/usr/bin/python3 - "$photos" <<'PY'
+import os, sys
+from PIL import Image, ImageChops
+folder = sys.argv[1]
+for megapixels, size in ((2, (1632, 1224)), (12, (4000, 3000)), (24, (5664, 4248)), (48, (8000, 6000))):
+    path = os.path.join(folder, "photo-%dmp.jpg" % megapixels)
+    if os.path.exists(path):
+        continue
+    # Texture at every scale, edge to edge: a zoomed fractal border (drawn
+    # at half the size, which takes a quarter of the time), soft blotches and
+    # fine grain, different in each channel.
+    half = (size[0] // 2, size[1] // 2)
+    fractal = Image.effect_mandelbrot(half, (-0.7485, 0.0985, -0.7415, 0.1035), 96).resize(size, Image.BICUBIC)
+    blotches = Image.effect_noise((size[0] // 64, size[1] // 64), 80).resize(size, Image.BICUBIC)
+    grain = Image.effect_noise(size, 24)
+    ramp = Image.linear_gradient("L").rotate(90).resize(size)
+    red = ImageChops.add(ImageChops.multiply(fractal, ramp), grain, 1.0, -100)
+    green = Image.blend(blotches, grain, 0.5)
+    blue = ImageChops.add(ImageChops.invert(fractal), blotches, 2.0)
+    Image.merge("RGB", (red, green, blue)).save(path + ".part", "JPEG", quality=90)
+    os.replace(path + ".part", path)
+PY
+
+tpr_wine_setup "$cfg"
+echo "benchmark.sh: $(date -u '+%Y-%m-%d %H:%M UTC'), $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
+     "$(nproc) cores (shared: load $(cut -d' ' -f1-3 /proc/loadavg)), $("$TPR_WINE" --version), $arch_note"
+
+export TPR_CFG="$cfg" TPR_PHOTOS="$photos"
+xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
+  source scripts/wine-env.sh
+  tpr_wine_setup "$TPR_CFG"
+  tpr_wine_prefix_ready
+  rc=0
+  "$TPR_WINE" "build/$TPR_CFG/tests/bench/benchmark.exe" \
+    "Z:$TPR_PHOTOS/photo-2mp.jpg" "Z:$TPR_PHOTOS/photo-12mp.jpg" \
+    "Z:$TPR_PHOTOS/photo-24mp.jpg" "Z:$TPR_PHOTOS/photo-48mp.jpg" || rc=$?
+  wineserver -k 2>/dev/null || true
+  exit $rc
+'
+echo "benchmark.sh: done in $SECONDS s"
