@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "common/dialog_form.h"
 #include "common/dialog_layout.h"
 #include "common/fonts.h"
 #include "common/ui_texts.h"
@@ -205,54 +206,19 @@ void Form11::OpenLogFolder() { OpenInExplorerList(AsForm(), err::ErrLogFilePath(
 
 void Form11::Unload() { modal_.Close(hwnd()); }
 
-LRESULT Form11::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            AddLoadedForm(kFormName, hwnd());
-            CreateControls();
-            Form_Load();
-            return 0;
-        case WM_GETFONT:
-            return reinterpret_cast<LRESULT>(font_.get());
-        case WM_SETFOCUS:
-            ::SetFocus(bnOK);
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return DialogFaceColours(reinterpret_cast<HDC>(wParam));
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case kOkId:
-                    bnOK_Click();
-                    break;
-                case IDCANCEL:
-                    Unload();
-                    break;
-                case kLabel55Id:
-                    Label55_Click();
-                    break;
-                case kLabel56Id:
-                    Label56_Click();
-                    break;
-                case kLabel57Id:
-                    Label57_Click();
-                    break;
-                case kLabel58Id:
-                    Label58_Click();
-                    break;
-                default:
-                    break;
-            }
-            return 0;
-        case WM_CLOSE:
-            Unload();
-            return 0;
-        case WM_DESTROY:
-            RemoveLoadedForm(hwnd());
-            return 0;
-        default:
-            return DefaultProcedure(message, wParam, lParam);
+void Form11::OnCommand(int id) {
+    switch (id) {
+        case kLabel55Id: Label55_Click(); break;
+        case kLabel56Id: Label56_Click(); break;
+        case kLabel57Id: Label57_Click(); break;
+        case kLabel58Id: Label58_Click(); break;
+        default: break;
     }
+}
+
+LRESULT Form11::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font_.get());
+    return DialogFormMessage(*this, message, wParam, lParam);
 }
 
 }  // namespace tpr::win

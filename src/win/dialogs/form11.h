@@ -85,8 +85,11 @@ public:
     HWND bnOK = nullptr;
 
 private:
+    template <class Form>
+    friend LRESULT DialogFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam);
     void Load(HWND owner);
     void CreateControls();
+    void OnCommand(int id);
     void DrawExclamation();
     void Layout(HWND owner);
     void OpenLogFolder();

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "common/dialog_form.h"
 #include "common/dialog_layout.h"
 #include "common/fonts.h"
 #include "common/ui_texts.h"
@@ -135,46 +136,13 @@ void Form10::Unload() {
     if (cancel == 0) modal_.Close(hwnd());
 }
 
+void Form10::OnCommand(int id) {
+    if (id == kLabel4Id) Label4_Click();
+    if (id == kLabel5Id) Label5_Click();
+}
+
 LRESULT Form10::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_CREATE:
-            AddLoadedForm(kFormName, hwnd());
-            CreateControls();
-            Form_Load();
-            return 0;
-        case WM_SETFOCUS:
-            ::SetFocus(bnOK);
-            return 0;
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN:
-            return DialogFaceColours(reinterpret_cast<HDC>(wParam));
-        case WM_COMMAND:
-            switch (LOWORD(wParam)) {
-                case kOkId:
-                    bnOK_Click();
-                    break;
-                case IDCANCEL:
-                    Unload();
-                    break;
-                case kLabel4Id:
-                    Label4_Click();
-                    break;
-                case kLabel5Id:
-                    Label5_Click();
-                    break;
-                default:
-                    break;
-            }
-            return 0;
-        case WM_CLOSE:
-            Unload();
-            return 0;
-        case WM_DESTROY:
-            RemoveLoadedForm(hwnd());
-            return 0;
-        default:
-            return DefaultProcedure(message, wParam, lParam);
-    }
+    return DialogFormMessage(*this, message, wParam, lParam);
 }
 
 }  // namespace tpr::win

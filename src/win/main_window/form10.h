@@ -54,7 +54,10 @@ public:
     HWND bnOK = nullptr;
 
 private:
+    template <class Form>
+    friend LRESULT DialogFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam);
     void CreateControls();
+    void OnCommand(int id);
     void Layout(HWND owner);
     void Unload();
 
