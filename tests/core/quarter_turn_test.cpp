@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -53,6 +54,30 @@ TEST(QuarterTurnPixels, FourTurnsGiveBackEveryPixel) {
     const auto threeLeft =
         Turned(true, Turned(true, Turned(true, source, width, height), height, width), width, height);
     EXPECT_EQ(threeLeft, Turned(false, source, width, height));
+}
+
+TEST(QuarterTurnBand, StripsStoredBottomUpTurnAsTheWholePicture) {
+    const int32_t width = 150, height = 67;
+    std::vector<uint32_t> source(static_cast<size_t>(width) * height);
+    for (size_t i = 0; i < source.size(); ++i) source[i] = static_cast<uint32_t>(i * 2654435761u);
+    // Strips of 1 row, of fewer rows than a tile and of more, the last one
+    // short, each copied upside down as GetDIBits hands strips out.
+    for (const int32_t stripRows : {1, 10, 67, 100}) {
+        for (const bool left : {true, false}) {
+            std::vector<uint32_t> target(source.size(), 0xDEADBEEF);
+            for (int32_t top = 0; top < height; top += stripRows) {
+                const int32_t rows = std::min(stripRows, height - top);
+                std::vector<uint32_t> strip;
+                for (int32_t y = top + rows - 1; y >= top; --y) {
+                    strip.insert(strip.end(), source.begin() + y * width, source.begin() + (y + 1) * width);
+                }
+                const PixelBand band{strip.data() + static_cast<size_t>(rows - 1) * width, -width, top, rows};
+                QuarterTurnBand(left, band, width, height, target.data());
+            }
+            EXPECT_EQ(target, Turned(left, source, width, height))
+                << stripRows << (left ? " left" : " right");
+        }
+    }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ std::string LinuxPath(const std::wstring& windowsPath) {
     return path;
 }
 
-std::string LinuxShellOutput(const std::wstring& folder, const std::string& command) {
+std::string LinuxShellOutput(const std::wstring& folder, const std::string& command, int timeoutSeconds) {
     // Wine gives no handle to wait on for a Linux process: the output is
     // moved into place once complete, and waited for.
     static int calls = 0;
@@ -50,7 +50,7 @@ std::string LinuxShellOutput(const std::wstring& folder, const std::string& comm
     }
     if (process.hThread) ::CloseHandle(process.hThread);
     if (process.hProcess) ::CloseHandle(process.hProcess);
-    for (int waited = 0; waited < 300 && !FileExists(output); ++waited) ::Sleep(100);
+    for (int waited = 0; waited < timeoutSeconds * 10 && !FileExists(output); ++waited) ::Sleep(100);
     std::string printed = ReadFileBytes(output);
     ::DeleteFileW(output.c_str());
     return printed;

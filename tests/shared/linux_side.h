@@ -13,9 +13,10 @@ constexpr wchar_t kLinuxTmp[] = L"Z:\\tmp\\";
 // The Linux path of a path on drive Z:.
 std::string LinuxPath(const std::wstring& windowsPath);
 
-// What a Linux shell command line prints; "" when it cannot be run. Its
-// output goes through a file in `folder` (a folder on drive Z:).
-std::string LinuxShellOutput(const std::wstring& folder, const std::string& command);
+// What a Linux shell command line prints; "" when it cannot be run or has
+// not finished within the time. Its output goes through a file in `folder`
+// (a folder on drive Z:).
+std::string LinuxShellOutput(const std::wstring& folder, const std::string& command, int timeoutSeconds = 30);
 
 // The quality that ImageMagick's `identify -verbose` estimates for a JPEG
 // file on drive Z: from its quantisation tables; -1 when it gives none.

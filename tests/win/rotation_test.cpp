@@ -1,11 +1,13 @@
 // Quarter turns of the photo in the main window: where each pixel lands, the
 // photo and the view afterwards, and a turn that cannot be made.
+#include <algorithm>
 #include <vector>
 
 #include "errors/runtime_error.h"
 #include "form1_fixture.h"
 #include "imaging/gdi_rotate.h"
 #include "imaging/platform_capabilities.h"
+#include "imaging/quarter_turn.h"
 #include "runtime/screen.h"
 #include "test_pictures.h"
 
@@ -14,6 +16,7 @@ namespace {
 
 // Blue 240 appears nowhere else in the photo.
 constexpr COLORREF kMark = RGB(255, 0, 240);
+constexpr COLORREF kRed = RGB(255, 0, 0);
 
 // Every pixel of the 400 x 300 photo differs from every other; the
 // upper-left one is marked.
@@ -77,6 +80,49 @@ TEST_F(RotationTest, FourTurnsEitherWayGiveBackEveryPixel) {
     EXPECT_TRUE(Photo().values == original_) << "four left turns";
     for (int turn = 0; turn < 4; ++turn) form.RotateCW();
     EXPECT_TRUE(Photo().values == original_) << "four right turns";
+}
+
+TEST_F(RotationTest, PlaceholderTurnsPixelForPixelAndStaysAsItWas) {
+    form.SetNoImage();
+    const Pixels placeholder = Photo();
+    form.RotateCCW();
+    const std::vector<uint32_t> source(placeholder.values.begin(), placeholder.values.end());
+    std::vector<uint32_t> expected(source.size());
+    QuarterTurnPixels(true, source.data(), placeholder.width, placeholder.height, expected.data());
+    const Pixels turned = Photo();
+    EXPECT_EQ(turned.width, placeholder.height);
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), turned.values.begin(), turned.values.end()));
+    EXPECT_TRUE(ReadPixels(form.imNoImage.picture).values == placeholder.values) << "the placeholder itself";
+}
+
+// A 16 x 16 icon, red on its left half and transparent on its right.
+win::Picture HalfRedIcon() {
+    constexpr int kSide = 16;
+    const win::UniqueHbitmap colour = MakeBitmap(kSide, kSide, [](int x, int) { return x < 8 ? kRed : 0; });
+    BYTE rightHalfTransparent[kSide * 2];  // rows of 16 bits: 8 opaque (0), then 8 transparent (1)
+    for (int row = 0; row < kSide; ++row) {
+        rightHalfTransparent[2 * row] = 0x00;
+        rightHalfTransparent[2 * row + 1] = 0xFF;
+    }
+    const win::UniqueHbitmap mask(::CreateBitmap(kSide, kSide, 1, 1, rightHalfTransparent));
+    ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
+    PICTDESC description{};
+    description.cbSizeofstruct = sizeof description;
+    description.picType = PICTYPE_ICON;
+    description.icon.hicon = ::CreateIconIndirect(&info);
+    win::ComPtr<IPicture> picture;
+    ::OleCreatePictureIndirect(&description, IID_IPicture, TRUE, picture.put_void());
+    return win::Picture(std::move(picture));
+}
+
+TEST_F(RotationTest, IconIsDrawnOnWhiteAndTurned) {
+    form.picImage.SetPicture(HalfRedIcon());
+    form.RotateCW();
+    const Pixels turned = Photo();
+    ASSERT_EQ(turned.width, 16);
+    EXPECT_EQ(form.picImage.picture.Kind(), win::PictureKind::Bitmap);
+    EXPECT_EQ(turned.at(8, 3), kRed) << "the left half went up";
+    EXPECT_EQ(turned.at(8, 12), RGB(255, 255, 255)) << "the transparent half is white";
 }
 
 struct BlitCall {

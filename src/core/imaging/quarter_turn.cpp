@@ -10,24 +10,25 @@ std::array<BlitPoint, 3> QuarterTurnPoints(bool left, int32_t width, int32_t hei
     return {{{width, 0}, {width, height}, {0, 0}}};
 }
 
-void QuarterTurnPixels(bool left, const uint32_t* source, int32_t width, int32_t height, uint32_t* target) {
+void QuarterTurnBand(bool left, const PixelBand& band, int32_t width, int32_t height, uint32_t* target) {
     // Square tiles keep both the rows read and the rows written in the
     // cache, which a large photo otherwise defeats on one side or the other.
     constexpr int32_t kTile = 64;
-    const auto at = [](int32_t x, int32_t y, int32_t rowLength) {
-        return static_cast<size_t>(y) * static_cast<size_t>(rowLength) + static_cast<size_t>(x);
+    const auto at = [height](int32_t x, int32_t y) {
+        return static_cast<size_t>(y) * static_cast<size_t>(height) + static_cast<size_t>(x);
     };
-    for (int32_t tileY = 0; tileY < height; tileY += kTile) {
-        const int32_t endY = std::min(height, tileY + kTile);
+    const int32_t bandEnd = band.top + band.rows;
+    for (int32_t tileY = band.top; tileY < bandEnd; tileY += kTile) {
+        const int32_t endY = std::min(bandEnd, tileY + kTile);
         for (int32_t tileX = 0; tileX < width; tileX += kTile) {
             const int32_t endX = std::min(width, tileX + kTile);
             for (int32_t y = tileY; y < endY; ++y) {
+                const uint32_t* row = band.Row(y);
                 for (int32_t x = tileX; x < endX; ++x) {
                     // The target is height pixels wide: (x, y) goes to
                     // (y, width - 1 - x) turning left, to (height - 1 - y, x)
                     // turning right.
-                    const size_t to = left ? at(y, width - 1 - x, height) : at(height - 1 - y, x, height);
-                    target[to] = source[at(x, y, width)];
+                    target[left ? at(y, width - 1 - x) : at(height - 1 - y, x)] = row[x];
                 }
             }
         }

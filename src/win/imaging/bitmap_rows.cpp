@@ -6,11 +6,12 @@
 
 namespace tpr::win {
 
-const uint32_t* BitmapRows::Row(int32_t y) {
+PixelBand BitmapRows::Band(int32_t y) {
     if (y < stripTop_ || y >= stripTop_ + stripRows_) Fetch(y);
     // A strip is stored bottom-up, as GetDIBits numbers its lines.
     const int32_t line = stripTop_ + stripRows_ - 1 - y;
-    return &strip_[static_cast<size_t>(line) * static_cast<size_t>(width_)];
+    return {&strip_[static_cast<size_t>(line) * static_cast<size_t>(width_)],
+            -static_cast<std::ptrdiff_t>(width_), y, stripTop_ + stripRows_ - y};
 }
 
 bool BitmapRows::Fetch(int32_t top) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "imaging/pixel_band.h"
+
 namespace tpr::win {
 
 // The rows of a width x height bitmap, from the top, as 32-bit pixels
@@ -20,7 +22,9 @@ public:
     bool Readable() { return Fetch(0); }
 
     // Row y, readable until a row outside the strip it belongs to is asked for.
-    const uint32_t* Row(int32_t y);
+    const uint32_t* Row(int32_t y) { return Band(y).Row(y); }
+    // The rows from y to the end of the strip that holds it, on the same terms.
+    PixelBand Band(int32_t y);
 
 private:
     bool Fetch(int32_t top);

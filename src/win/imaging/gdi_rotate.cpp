@@ -5,6 +5,7 @@
 
 #include "errors/runtime_error.h"
 #include "errors/trap.h"
+#include "imaging/bitmap_rows.h"
 #include "imaging/platform_capabilities.h"
 #include "imaging/quarter_turn.h"
 #include "runtime/screen.h"
@@ -17,17 +18,51 @@ ParallelogramBlit& Blit() {
     return blit;
 }
 
+// The pixel turn of a width x height bitmap onto target, reading the bitmap
+// a strip at a time.
+void TurnPixels(bool left, HBITMAP bitmap, int32_t width, int32_t height, uint32_t* target) {
+    BitmapRows rows(bitmap, width, height);
+    if (!rows.Readable()) Raise(kErrInvalidCall);
+    for (int32_t y = 0; y < height;) {
+        const PixelBand band = rows.Band(y);
+        QuarterTurnBand(left, band, width, height, target);
+        y += band.rows;
+    }
+}
+
+// A bitmap the surface can show as it is: one with no transparent parts
+// (which would show the white beneath), of the surface's size.
+bool ShownAsItIs(const Picture& picture, int32_t width, int32_t height) {
+    if (picture.Kind() != PictureKind::Bitmap) return false;
+    DWORD attributes = 0;
+    picture.get()->get_Attributes(&attributes);
+    const SIZE size = picture.PixelSize();
+    return !(attributes & PICTURE_TRANSPARENT) && size.cx == width && size.cy == height;
+}
+
 }  // namespace
 
 void WorkSurface::SetPicture(const Picture& picture, double width, double height) {
-    SetSize(PixelsX(width), PixelsY(height));
-    std::fill_n(Pixels(), static_cast<size_t>(ScaleWidth()) * static_cast<size_t>(ScaleHeight()), 0xFFFFFF);
-    picture.RenderInto(hDC(), picture.PixelSize());
+    surface_.reset();
+    drawnPicture_.reset();
+    width_ = PixelsX(width);
+    height_ = PixelsY(height);
+    if (ShownAsItIs(picture, width_, height_)) {
+        shown_ = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle()));
+        return;
+    }
+    DibSurface drawn(width_, height_);
+    std::fill_n(drawn.Pixels(), static_cast<size_t>(width_) * static_cast<size_t>(height_), 0xFFFFFF);
+    picture.RenderInto(drawn.dc(), picture.PixelSize());
+    drawnPicture_ = drawn.Release();
+    shown_ = drawnPicture_.get();
 }
 
 void WorkSurface::SetSize(int32_t width, int32_t height) {
     surface_.reset();  // the old surface goes before the new one is made
     surface_.emplace(width, height);
+    width_ = width;
+    height_ = height;
 }
 
 Picture WorkSurface::TakeImage() {
@@ -49,15 +84,17 @@ void RotatePictureBox(bool Left, WorkSurface& picSrc, WorkSurface& picDest) {
     err::LeafTrap(
         L"modGDI.RotatePictureBox(Left,picSrc,picDest)",
         [&] {
-            picDest.SetSize(picSrc.ScaleHeight(), picSrc.ScaleWidth());  // outer sizes swapped
+            const int32_t width = picSrc.ScaleWidth(), height = picSrc.ScaleHeight();
+            picDest.SetSize(height, width);  // outer sizes swapped
             if (PlgBltTurns()) {
-                if (!BlitQuarterTurn(Left, picDest.hDC(), picDest.ScaleWidth(), picDest.ScaleHeight(),
-                                     picSrc.hDC(), picSrc.ScaleWidth(), picSrc.ScaleHeight())) {
+                const UniqueHdc source(::CreateCompatibleDC(nullptr));
+                if (!source) Raise(kErrOutOfMemory);
+                const SelectGuard select(source.get(), picSrc.Image());
+                if (!BlitQuarterTurn(Left, picDest.hDC(), height, width, source.get(), width, height)) {
                     Raise(kErrInvalidCall);
                 }
             } else {
-                QuarterTurnPixels(Left, picSrc.Pixels(), picSrc.ScaleWidth(), picSrc.ScaleHeight(),
-                                  picDest.Pixels());
+                TurnPixels(Left, picSrc.Image(), width, height, picDest.Pixels());
             }
         },
         Left, picSrc, picDest);

@@ -14,18 +14,24 @@
 
 namespace tpr::win {
 
-// A hidden picture box of the rotation, realised as an off-screen 32-bit
-// surface whose scale is pixels. It lives for one turn.
+// A hidden picture box of the rotation, realised off screen with its scale
+// in pixels; it lives for one turn. The turn's source shows a picture; its
+// target is a 32-bit surface that the turn draws on.
 class WorkSurface {
 public:
-    // Picture, then Width and Height in twips: a white surface of that size
-    // with the picture drawn at its natural size at the upper-left corner.
+    // Picture, then Width and Height in twips: the surface shows the picture
+    // at its natural size at the upper-left corner, on white. An opaque bitmap
+    // of exactly that size is shown as it is, without a copy: a large photo is
+    // then held once, not twice, and the picture must outlive the surface.
     void SetPicture(const Picture& picture, double width, double height);
-    // A new, cleared surface of width x height pixels.
+    // A new, cleared surface of width x height pixels to draw on.
     void SetSize(int32_t width, int32_t height);
 
-    int32_t ScaleWidth() const { return surface_ ? surface_->width() : 0; }
-    int32_t ScaleHeight() const { return surface_ ? surface_->height() : 0; }
+    int32_t ScaleWidth() const { return width_; }
+    int32_t ScaleHeight() const { return height_; }
+    // The bitmap shown since SetPicture, selected into no device context.
+    HBITMAP Image() const { return shown_; }
+    // The surface drawn on since SetSize.
     HDC hDC() const { return surface_ ? surface_->dc() : nullptr; }
     uint32_t* Pixels() const { return surface_ ? surface_->Pixels() : nullptr; }
 
@@ -35,13 +41,18 @@ public:
 
 private:
     std::optional<DibSurface> surface_;
+    UniqueHbitmap drawnPicture_;  // the picture drawn on white, where it is not shown as it is
+    HBITMAP shown_ = nullptr;
+    int32_t width_ = 0, height_ = 0;
 };
 
 inline std::wstring ErrTypeName(const WorkSurface&) { return L"PictureBox"; }
 
-// Draws picSrc turned a quarter onto picDest, which takes picSrc's size
-// swapped: counter-clockwise when Left, clockwise otherwise. A blit that
-// fails raises error 5 rather than leave a blank image to become the photo.
+// Draws the image picSrc shows turned a quarter onto picDest, which takes
+// picSrc's size swapped: counter-clockwise when Left, clockwise otherwise.
+// Only the two pictures are held whole: the pixel turn reads the source a
+// strip at a time. A blit that fails, or a source that cannot be read,
+// raises error 5 rather than leave a blank image to become the photo.
 void RotatePictureBox(bool Left, WorkSurface& picSrc, WorkSurface& picDest);
 
 // PlgBlt of the whole sourceWidth x sourceHeight source onto the target of

@@ -1,0 +1,130 @@
+// A 100-megapixel photo (12000 x 9000 JPEG) opened, turned both ways and
+// saved on the main window, with the private memory at the peak of each step
+// printed: the shipped program is a 32-bit process, where each full-size
+// copy of such a photo (432 MB at 32 bits a pixel) counts against 2 GB of
+// address space. TPR_BIG_PHOTO=WIDTHxHEIGHT runs another size once.
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "form1_fixture.h"
+#include "imaging/save_jpg.h"
+#include "linux_side.h"
+#include "process_memory.h"
+#include "runtime/text.h"
+#include "test_files.h"
+#include "test_pictures.h"
+
+namespace tpr::test {
+namespace {
+
+// A left-to-right red ramp over green noise, as a camera's JPEG holds
+// detail, with a dark fifth in the upper-left corner that shows which way
+// the photo is turned. Written under a temporary name and renamed whole.
+constexpr char kPhotoScript[] = R"(import os, sys
+from PIL import Image, ImageDraw
+w, h, path = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]
+ramp = Image.linear_gradient('L').transpose(Image.Transpose.ROTATE_90).resize((w, h))
+photo = Image.merge('RGB', (ramp, Image.effect_noise((w, h), 24), ramp.point(lambda v: 255 - v)))
+ImageDraw.Draw(photo).rectangle((0, 0, w // 5 - 1, h // 5 - 1), fill=(20, 20, 20))
+photo.save(path + '.part', 'JPEG', quality=90)
+os.replace(path + '.part', path)
+print(os.path.getsize(path))
+)";
+
+SIZE BigPhotoSize() {
+    SIZE size{12000, 9000};
+    if (const char* asked = std::getenv("TPR_BIG_PHOTO")) std::sscanf(asked, "%ldx%ld", &size.cx, &size.cy);
+    return size;
+}
+
+// The photo, made by Pillow on the first run and kept beside the test
+// program in the build tree.
+std::wstring CachedPhoto(SIZE size) {
+    wchar_t exe[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, exe, MAX_PATH);
+    const std::wstring folder = std::wstring(exe).substr(0, std::wstring(exe).find_last_of(L'\\'));
+    const std::wstring photo =
+        folder + L"\\big-photo-" + std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy) + L".jpg";
+    if (FileExists(photo)) return photo;
+    const std::wstring script = folder + L"\\big-photo.py";
+    WriteFileBytes(script, kPhotoScript);
+    LinuxShellOutput(folder,
+                     "/usr/bin/python3 " + LinuxPath(script) + " " + std::to_string(size.cx) + " " +
+                         std::to_string(size.cy) + " " + LinuxPath(photo),
+                     300);
+    return photo;
+}
+
+bool Dark(COLORREF c) { return GetRValue(c) < 60 && GetGValue(c) < 60 && GetBValue(c) < 60; }
+
+class BigPhotoTest : public Form1Test {
+protected:
+    // One step's figures: the peak of private memory while it ran, what
+    // stays held after it, and the peak above the memory before the photo
+    // came, in full-size copies of the photo.
+    void Report(const char* step) {
+        const double peak = peak_.Take(), held = PrivateMegabytes();
+        std::printf("%-12s peak %6.0f MB  held %6.0f MB  copies at the peak %.2f\n", step, peak, held,
+                    (peak - before_) / copyMegabytes_);
+    }
+
+    void Start(SIZE size) {
+        copyMegabytes_ = static_cast<double>(size.cx) * size.cy * 4 / 1e6;
+        before_ = PrivateMegabytes();
+        std::printf("%ldx%ld photo: one copy %.0f MB, %.0f MB private before it is opened\n", size.cx,
+                    size.cy, copyMegabytes_, before_);
+        peak_.Take();
+    }
+
+    PrivatePeak peak_;
+    double before_ = 0, copyMegabytes_ = 0;
+};
+
+TEST_F(BigPhotoTest, OpensTurnsBothWaysAndSavesWhatIsShown) {
+    const SIZE size = BigPhotoSize();
+    const std::wstring photo = CachedPhoto(size);
+    ASSERT_TRUE(FileExists(photo)) << "Pillow could not make " << win::ToNarrow(photo);
+    SetWorkArea(800, 600);
+    form.SetNoImage();
+    const TempFolder folder;
+
+    Start(size);
+    form.ShowPhotoFile(photo);
+    Report("open");
+    ASSERT_EQ(form.picImage.picture.PixelSize().cx, size.cx);
+    ASSERT_EQ(form.picImage.picture.PixelSize().cy, size.cy);
+    const std::wstring shown = form.StatusBar1.PanelText(2);
+
+    form.RotateCW();
+    Report("turn right");
+    EXPECT_EQ(form.picImage.picture.PixelSize().cx, size.cy);
+    EXPECT_EQ(form.picImage.picture.PixelSize().cy, size.cx);
+    Pixels view = ReadPixels(form.picBox.GetPicture());
+    EXPECT_LT(view.width, view.height) << "the view stands upright";
+    EXPECT_TRUE(Dark(view.at(view.width - 10, 10)) && !Dark(view.at(10, 10)))
+        << "the dark corner went upper-right";
+
+    form.RotateCCW();
+    Report("turn left");
+    EXPECT_EQ(form.picImage.picture.PixelSize().cx, size.cx);
+    EXPECT_EQ(form.StatusBar1.PanelText(2), shown);
+    view = ReadPixels(form.picBox.GetPicture());
+    EXPECT_TRUE(Dark(view.at(10, 10)) && !Dark(view.at(view.width - 10, 10))) << "back upper-left";
+
+    const std::wstring saved = folder.File(L"big_resized.jpg");
+    win::SaveJPG(form.picBox.GetPicture(), saved, 70);
+    Report("save");
+    const SIZE written = ImageFileSize(saved);
+    EXPECT_EQ(written.cx, view.width);
+    EXPECT_EQ(written.cy, view.height);
+
+    // The next photo comes while this one is still held: a photo that
+    // cannot be read leaves the previous one in place.
+    form.ShowPhotoFile(photo);
+    Report("open again");
+    EXPECT_TRUE(Log().empty()) << win::ToNarrow(Log());
+}
+
+}  // namespace
+}  // namespace tpr::test
