@@ -6,12 +6,14 @@
 // half-written.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "e2e_support.h"
 #include "linux_side.h"
+#include "program_path.h"
 
 namespace tpr::e2e {
 namespace {
@@ -42,6 +44,13 @@ const BadInput kInputs[] = {
     {L"transparent.gif", 0, L"Photo resolution: 120x90  ", true},
     {L"\u0444\u043e\u0442\u043e_\u5199\u771f.jpg", 0, kGoodPhotoShown},
 };
+
+// The corpus of bad and awkward inputs, made by scripts/make-bad-inputs.py.
+std::wstring BadInputsFolder() {
+    std::wstring folder = TPR_BAD_INPUTS;
+    std::replace(folder.begin(), folder.end(), L'/', L'\\');
+    return folder;
+}
 
 std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 

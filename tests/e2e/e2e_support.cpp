@@ -121,7 +121,6 @@ std::wstring PointArguments(POINT screen) {
 }  // namespace
 
 std::wstring ProgramPath() { return ToBackslashes(TPR_PROGRAM_PATH); }
-std::wstring BadInputsFolder() { return ToBackslashes(TPR_BAD_INPUTS); }
 
 RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow) {
     std::wstring commandLine = L"\"" + ProgramPath() + L"\"";

@@ -18,8 +18,6 @@ using test::WaitUntil;
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
-// The corpus of bad and awkward inputs (scripts/make-bad-inputs.py).
-std::wstring BadInputsFolder();
 
 using test::FileExists;
 using test::ImageFilePixel;
