@@ -220,6 +220,7 @@ protected:
         BadInputTest::TearDown();
     }
 
+public:
     // Saves to target and checks the failure is reported as error 5 under
     // Form1.bnSave; the window still saves afterwards.
     void ExpectSaveReported(const std::wstring& target) {
@@ -234,6 +235,7 @@ protected:
         ExpectSavedAsShown(*program_, saved.File(L"after-the-failure.jpg"));
     }
 
+private:
     std::optional<RunningProgram> program_;
 };
 
@@ -276,7 +278,6 @@ private:
     bool mounted_ = false;
 };
 
-constexpr char kNeedsRoot[] = "mounting a small filesystem needs root on the Linux side";
 
 // No file beside the target is left over from the save.
 void ExpectNothingLeftOnT() {
@@ -286,29 +287,28 @@ void ExpectNothingLeftOnT() {
     if (search != INVALID_HANDLE_VALUE) ::FindClose(search);
 }
 
-TEST_F(FailedSaveTest, DriveThatCannotBeWrittenIsReportedAndTheFileItWouldReplaceIsKept) {
-    // Run as root, a read-only attribute does not stop a write; a read-only
-    // filesystem does. (The kernel's process folders, the other place root
-    // cannot write, are refused or mislisted by the Save dialog itself.)
+// A save to drive T:, spoilt after an earlier photo was saved there, is
+// reported; the earlier photo keeps every byte.
+void ExpectSaveToASpoiltDriveReported(FailedSaveTest& test, void (SmallDrive::*spoil)()) {
     SmallDrive drive;
-    if (!drive.Mounted()) GTEST_SKIP() << kNeedsRoot;
+    if (!drive.Mounted()) GTEST_SKIP() << "mounting a small filesystem needs root on the Linux side";
     const std::wstring target = L"T:\\holiday.jpg";
     WriteFileBytes(target, "the photo saved last week");
-    drive.MakeReadOnly();
-    ExpectSaveReported(target);
+    (drive.*spoil)();
+    test.ExpectSaveReported(target);
     EXPECT_EQ(ReadFileBytes(target), "the photo saved last week");
     ExpectNothingLeftOnT();
 }
 
+TEST_F(FailedSaveTest, DriveThatCannotBeWrittenIsReportedAndTheFileItWouldReplaceIsKept) {
+    // Run as root, a read-only attribute does not stop a write; a read-only
+    // filesystem does. (The kernel's process folders, the other place root
+    // cannot write, are refused or mislisted by the Save dialog itself.)
+    ExpectSaveToASpoiltDriveReported(*this, &SmallDrive::MakeReadOnly);
+}
+
 TEST_F(FailedSaveTest, FullDiskIsReportedAndTheFileItWouldReplaceIsKept) {
-    SmallDrive disk;
-    if (!disk.Mounted()) GTEST_SKIP() << kNeedsRoot;
-    const std::wstring target = L"T:\\holiday.jpg";
-    WriteFileBytes(target, "the photo saved last week");
-    disk.Fill();
-    ExpectSaveReported(target);
-    EXPECT_EQ(ReadFileBytes(target), "the photo saved last week");
-    ExpectNothingLeftOnT();
+    ExpectSaveToASpoiltDriveReported(*this, &SmallDrive::Fill);
 }
 
 }  // namespace
