@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <stdexcept>
 
-#include "runtime/text.h"
+#include "win/runtime/text.h"
 
 namespace tpr::bench {
 

@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "common/ui_texts.h"
-#include "errors/runtime_error.h"
+#include "core/common/ui_texts.h"
+#include "core/runtime/runtime_error.h"
 #include "process_figures.h"
 #include "resize_figures.h"
-#include "runtime/text.h"
+#include "win/runtime/text.h"
 
 namespace tpr::bench {
 namespace {

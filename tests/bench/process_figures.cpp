@@ -6,8 +6,8 @@
 #include <cwchar>
 
 #include "bench_support.h"
+#include "core/main_window/status_texts.h"
 #include "e2e_support.h"
-#include "main_window/status_texts.h"
 #include "program_path.h"
 
 namespace tpr::bench {

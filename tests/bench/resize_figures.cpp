@@ -1,15 +1,15 @@
 #include "resize_figures.h"
 
-#include "app/program_state.h"
+#include "core/imaging/fit.h"
+#include "core/main_window/status_texts.h"
 #include "error_service_fakes.h"
-#include "imaging/fit.h"
-#include "imaging/gdiplus_resize.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/prefilter.h"
-#include "main_window/form1.h"
-#include "main_window/status_texts.h"
-#include "runtime/modal.h"
-#include "runtime/screen.h"
+#include "win/imaging/gdiplus_resize.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/imaging/prefilter.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
+#include "win/runtime/modal.h"
+#include "win/runtime/screen.h"
 
 namespace tpr::bench {
 namespace {

@@ -1,8 +1,8 @@
-#include "main_window/app_info.h"
+#include "core/main_window/app_info.h"
 
 #include <gtest/gtest.h>
 
-#include "common/ui_texts.h"
+#include "core/common/ui_texts.h"
 
 namespace tpr {
 namespace {

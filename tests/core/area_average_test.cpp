@@ -1,4 +1,4 @@
-#include "imaging/area_average.h"
+#include "core/imaging/area_average.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "main_window/commands.h"
+#include "core/main_window/commands.h"
 
 #include <gtest/gtest.h>
 

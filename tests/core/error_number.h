@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr {
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "errors/err_services.h"
-#include "errors/runtime_error.h"
+#include "core/errors/error_services.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr::err::testing {
 

@@ -4,8 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/errors/error_framework.h"
 #include "error_service_fakes.h"
-#include "errors/err_trap31.h"
 
 namespace tpr::err::testing {
 

@@ -1,4 +1,4 @@
-#include "dialogs/file_dialog_record.h"
+#include "core/dialogs/file_dialog_record.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "dialogs/file_dialog_text.h"
+#include "core/dialogs/file_dialog_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "imaging/fit.h"
+#include "core/imaging/fit.h"
 
 #include <gtest/gtest.h>
 

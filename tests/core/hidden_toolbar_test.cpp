@@ -1,4 +1,4 @@
-#include "main_window/hidden_toolbar.h"
+#include "core/main_window/hidden_toolbar.h"
 
 #include <gtest/gtest.h>
 

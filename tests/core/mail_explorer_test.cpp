@@ -1,4 +1,4 @@
-#include "errors/mail_explorer.h"
+#include "core/errors/mail_explorer.h"
 
 #include <gtest/gtest.h>
 

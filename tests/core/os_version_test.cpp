@@ -1,4 +1,4 @@
-#include "app/os_version.h"
+#include "core/app/os_version.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "common/path_helpers.h"
+#include "core/common/path_helpers.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "main_window/photo_masks.h"
+#include "core/main_window/photo_masks.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "common/ui_texts.h"
-#include "dialogs/file_dialog_text.h"
+#include "core/common/ui_texts.h"
+#include "core/dialogs/file_dialog_text.h"
 
 namespace tpr {
 namespace {

@@ -1,4 +1,4 @@
-#include "main_window/presets.h"
+#include "core/main_window/presets.h"
 
 #include <gtest/gtest.h>
 

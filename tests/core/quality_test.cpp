@@ -1,4 +1,4 @@
-#include "main_window/quality.h"
+#include "core/main_window/quality.h"
 
 #include <gtest/gtest.h>
 

@@ -9,7 +9,7 @@
 #include <functional>
 #include <vector>
 
-#include "imaging/area_average.h"
+#include "core/imaging/area_average.h"
 
 namespace tpr {
 

@@ -1,4 +1,4 @@
-#include "main_window/save_name.h"
+#include "core/main_window/save_name.h"
 
 #include <gtest/gtest.h>
 

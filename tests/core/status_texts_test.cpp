@@ -1,4 +1,4 @@
-#include "main_window/status_texts.h"
+#include "core/main_window/status_texts.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
-#include "common/vb_math.h"
+#include "core/runtime/conversions.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "core/runtime/runtime_error.h"
 #include "error_number.h"
-#include "errors/runtime_error.h"
 
 namespace tpr {
 namespace {

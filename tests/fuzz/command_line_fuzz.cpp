@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/command_line.h"
+#include "core/app/command_line.h"
 #include "fuzz_error_services.h"
 #include "fuzz_support.h"
 

@@ -11,8 +11,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "errors/err_report.h"
-#include "errors/trap.h"
+#include "core/errors/error_report.h"
+#include "core/errors/trap.h"
 #include "fuzz_error_services.h"
 #include "fuzz_support.h"
 

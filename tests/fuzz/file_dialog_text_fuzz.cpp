@@ -4,7 +4,7 @@
 // in the buffer, whatever offsets the platform reports.
 #include <algorithm>
 
-#include "dialogs/file_dialog_text.h"
+#include "core/dialogs/file_dialog_text.h"
 #include "fuzz_support.h"
 
 namespace tpr::fuzz {

@@ -4,8 +4,8 @@
 // carries over to the next.
 #pragma once
 
+#include "core/errors/error_framework.h"
 #include "error_service_fakes.h"
-#include "errors/err_trap31.h"
 
 namespace tpr::fuzz {
 

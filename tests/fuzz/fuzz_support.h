@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr::fuzz {
 

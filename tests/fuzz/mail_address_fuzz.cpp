@@ -2,7 +2,7 @@
 // blank, "&" or line break (a mail program would cut or split the address
 // there) and decode back to exactly the text given; the other parts go in
 // unchanged.
-#include "errors/mail_explorer.h"
+#include "core/errors/mail_explorer.h"
 #include "fuzz_support.h"
 
 namespace tpr::fuzz {

@@ -1,7 +1,7 @@
 // The path splitting helpers with any path and any separator: their results
 // are the pieces of the path their rules name, and the one error they raise
 // (a dot beyond what a 16-bit position holds) comes back as a trapped report.
-#include "common/path_helpers.h"
+#include "core/common/path_helpers.h"
 #include "fuzz_error_services.h"
 #include "fuzz_support.h"
 

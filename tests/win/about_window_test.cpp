@@ -2,10 +2,10 @@
 // its two links, closed with OK.
 #include <windows.h>
 
-#include "common/file_system.h"
-#include "common/ui_texts.h"
+#include "core/common/ui_texts.h"
 #include "error_test_support.h"
-#include "main_window/form10.h"
+#include "win/common/file_system.h"
+#include "win/main_window/about_window.h"
 
 namespace tpr::test {
 namespace {

@@ -7,13 +7,13 @@
 #include <cstdlib>
 #include <string>
 
-#include "form1_fixture.h"
-#include "imaging/save_jpg.h"
 #include "linux_side.h"
+#include "main_window_fixture.h"
 #include "process_memory.h"
-#include "runtime/text.h"
 #include "test_files.h"
 #include "test_pictures.h"
+#include "win/imaging/save_jpg.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

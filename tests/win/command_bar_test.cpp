@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "app/program_state.h"
-#include "form1_fixture.h"
-#include "runtime/screen.h"
-#include "runtime/text.h"
+#include "main_window_fixture.h"
+#include "win/main_window/program_state.h"
+#include "win/runtime/screen.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <chrono>
 
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
 #include "error_test_support.h"
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
-#include "runtime/text.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

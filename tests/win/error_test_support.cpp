@@ -4,13 +4,13 @@
 
 #include <chrono>
 
-#include "app/program_state.h"
-#include "common/dialog_layout.h"
-#include "common/file_system.h"
-#include "errors/err_trap31.h"
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
-#include "runtime/text.h"
+#include "core/errors/error_framework.h"
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
+#include "win/common/dialog_layout.h"
+#include "win/common/file_system.h"
+#include "win/main_window/program_state.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

@@ -14,11 +14,11 @@
 #include <thread>
 #include <vector>
 
-#include "errors/err_services.h"
-#include "errors/program_error_services.h"
-#include "main_window/form1.h"
-#include "runtime/shell.h"
+#include "core/errors/error_services.h"
 #include "test_files.h"
+#include "win/errors/program_error_services.h"
+#include "win/main_window/main_window.h"
+#include "win/runtime/shell.h"
 #include "window_driver.h"
 
 namespace tpr::test {

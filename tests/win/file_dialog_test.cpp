@@ -1,13 +1,13 @@
 // CFileDialog with the platform's real dialogs, answered from a second thread
 // as a user would answer them.
-#include "dialogs/file_dialog.h"
+#include "win/dialogs/file_dialog.h"
 
 #include <gtest/gtest.h>
 
+#include "core/runtime/runtime_error.h"
 #include "dialog_user.h"
-#include "errors/runtime_error.h"
-#include "runtime/unique_any.h"
 #include "test_files.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

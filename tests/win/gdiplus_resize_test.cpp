@@ -2,9 +2,9 @@
 // pixel: the drawing where the centred rectangle says, white strips beside it.
 #include <gtest/gtest.h>
 
-#include "errors/runtime_error.h"
-#include "imaging/gdiplus_resize.h"
+#include "core/runtime/runtime_error.h"
 #include "test_pictures.h"
+#include "win/imaging/gdiplus_resize.h"
 
 namespace tpr::win {
 namespace {

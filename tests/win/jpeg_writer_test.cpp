@@ -1,17 +1,17 @@
 // The program's own JPEG encoder: files that decode to the picture, sizes
 // and an independent decoder's reading that follow the quality, and the
 // statuses it gives.
-#include "imaging/jpeg_writer.h"
+#include "win/imaging/jpeg_writer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "imaging/gdiplus_resize.h"
 #include "linux_side.h"
 #include "test_files.h"
 #include "test_pictures.h"
+#include "win/imaging/gdiplus_resize.h"
 
 namespace tpr::win {
 namespace {

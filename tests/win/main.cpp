@@ -7,9 +7,9 @@
 
 #include <gtest/gtest.h>
 
-#include "common/ui_texts.h"
+#include "core/common/ui_texts.h"
+#include "core/runtime/runtime_error.h"
 #include "error_test_support.h"
-#include "errors/runtime_error.h"
 
 namespace {
 uint32_t ReadLastOsError() { return ::GetLastError(); }

@@ -6,9 +6,9 @@
 #include <fstream>
 #include <string>
 
-#include "form1_fixture.h"
-#include "imaging/platform_capabilities.h"
+#include "main_window_fixture.h"
 #include "test_pictures.h"
+#include "win/imaging/platform_capabilities.h"
 
 namespace tpr::test {
 namespace {

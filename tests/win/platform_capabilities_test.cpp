@@ -1,6 +1,6 @@
 // The platform's shortfalls as the program finds them under Wine, and the
 // seam that lets a test take either side.
-#include "imaging/platform_capabilities.h"
+#include "win/imaging/platform_capabilities.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 #include <cmath>
 #include <vector>
 
-#include "form1_fixture.h"
-#include "imaging/gdiplus_resize.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/prefilter.h"
+#include "main_window_fixture.h"
 #include "test_pictures.h"
+#include "win/imaging/gdiplus_resize.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/imaging/prefilter.h"
 
 namespace tpr::test {
 namespace {

@@ -9,14 +9,14 @@
 #include <optional>
 #include <string>
 
-#include "app/m_main.h"
-#include "app/prev_instance.h"
-#include "app/program_state.h"
-#include "form1_fixture.h"
-#include "runtime/application.h"
-#include "runtime/application_window.h"
-#include "runtime/unique_any.h"
+#include "main_window_fixture.h"
 #include "test_pictures.h"
+#include "win/app/single_instance.h"
+#include "win/app/startup.h"
+#include "win/main_window/program_state.h"
+#include "win/runtime/application.h"
+#include "win/runtime/application_window.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::test {
 namespace {

@@ -3,15 +3,15 @@
 // its links start.
 #include <windows.h>
 
-#include "common/file_system.h"
-#include "common/ui_texts.h"
-#include "dialogs/form11.h"
+#include "core/common/ui_texts.h"
 #include "error_test_support.h"
-#include "errors/drives.h"
-#include "errors/program_error_services.h"
-#include "errors/shell_launch.h"
-#include "runtime/text.h"
 #include "test_pictures.h"
+#include "win/common/file_system.h"
+#include "win/dialogs/report_dialog.h"
+#include "win/errors/drives.h"
+#include "win/errors/program_error_services.h"
+#include "win/errors/shell_launch.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

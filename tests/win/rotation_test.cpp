@@ -3,13 +3,13 @@
 #include <algorithm>
 #include <vector>
 
-#include "errors/runtime_error.h"
-#include "form1_fixture.h"
-#include "imaging/gdi_rotate.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/quarter_turn.h"
-#include "runtime/screen.h"
+#include "core/imaging/quarter_turn.h"
+#include "core/runtime/runtime_error.h"
+#include "main_window_fixture.h"
 #include "test_pictures.h"
+#include "win/imaging/gdi_rotate.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/runtime/screen.h"
 
 namespace tpr::test {
 namespace {

@@ -3,13 +3,13 @@
 // where it does not.
 #include <gtest/gtest.h>
 
-#include "errors/runtime_error.h"
-#include "form1_fixture.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/save_jpg.h"
+#include "core/runtime/runtime_error.h"
 #include "linux_side.h"
+#include "main_window_fixture.h"
 #include "test_files.h"
 #include "test_pictures.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/imaging/save_jpg.h"
 
 namespace tpr::test {
 namespace {

@@ -1,13 +1,13 @@
 // SaveJPG: what it hands the encoder, what it writes, and what it leaves
 // behind when it cannot write.
-#include "imaging/save_jpg.h"
+#include "win/imaging/save_jpg.h"
 
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <vector>
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 #include "test_files.h"
 #include "test_pictures.h"
 

@@ -1,16 +1,16 @@
 // Starting the mail program and the file manager: what the shell is handed,
 // the checks of drive, disk and file before the file manager opens, and the
 // messages for what failed.
-#include "errors/shell_launch.h"
+#include "win/errors/shell_launch.h"
 
 #include <windows.h>
 
 #include <cwctype>
 
 #include "error_test_support.h"
-#include "errors/drives.h"
-#include "runtime/shell.h"
-#include "runtime/text.h"
+#include "win/errors/drives.h"
+#include "win/runtime/shell.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 
 #include "dialog_user.h"
-#include "form1_fixture.h"
+#include "main_window_fixture.h"
 #include "process_memory.h"
-#include "runtime/text.h"
 #include "test_files.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {

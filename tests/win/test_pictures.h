@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "runtime/picture.h"
-#include "runtime/unique_any.h"
+#include "win/runtime/picture.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::test {
 

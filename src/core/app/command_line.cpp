@@ -1,10 +1,10 @@
-#include "app/command_line.h"
+#include "core/app/command_line.h"
 
 #include <algorithm>
 #include <array>
 
-#include "common/path_helpers.h"
-#include "common/text_helpers.h"
+#include "core/common/path_helpers.h"
+#include "core/runtime/text_helpers.h"
 
 namespace tpr {
 

@@ -1,9 +1,9 @@
-#include "app/os_version.h"
+#include "core/app/os_version.h"
 
 #include <cstring>
 #include <optional>
 
-#include "errors/trap.h"
+#include "core/errors/trap.h"
 
 namespace tpr {
 namespace {

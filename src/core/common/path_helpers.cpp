@@ -1,9 +1,9 @@
-#include "common/path_helpers.h"
+#include "core/common/path_helpers.h"
 
 #include <optional>
 
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr {
 namespace {

@@ -1,4 +1,4 @@
-#include "common/ui_texts.h"
+#include "core/common/ui_texts.h"
 
 namespace tpr::texts {
 

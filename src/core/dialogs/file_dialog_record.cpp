@@ -1,9 +1,9 @@
-#include "dialogs/file_dialog_record.h"
+#include "core/dialogs/file_dialog_record.h"
 
 #include <algorithm>
 
-#include "dialogs/file_dialog_text.h"
-#include "errors/runtime_error.h"
+#include "core/dialogs/file_dialog_text.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr {
 namespace {

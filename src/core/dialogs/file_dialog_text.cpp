@@ -1,8 +1,8 @@
-#include "dialogs/file_dialog_text.h"
+#include "core/dialogs/file_dialog_text.h"
 
 #include <algorithm>
 
-#include "common/text_helpers.h"
+#include "core/runtime/text_helpers.h"
 
 namespace tpr {
 namespace {

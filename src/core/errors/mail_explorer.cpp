@@ -1,6 +1,6 @@
-#include "errors/mail_explorer.h"
+#include "core/errors/mail_explorer.h"
 
-#include "common/text_replace.h"
+#include "core/runtime/text_replace.h"
 
 namespace tpr::err {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <vector>
 
-#include "errors/err_services.h"
+#include "core/errors/error_services.h"
 
 namespace tpr::err {
 

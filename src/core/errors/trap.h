@@ -12,7 +12,7 @@
 
 #include <string_view>
 
-#include "errors/err_value.h"
+#include "core/errors/error_value.h"
 
 namespace tpr::err {
 

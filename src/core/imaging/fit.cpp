@@ -1,9 +1,9 @@
-#include "imaging/fit.h"
+#include "core/imaging/fit.h"
 
 #include <algorithm>
 
-#include "common/vb_math.h"
-#include "errors/trap.h"
+#include "core/errors/trap.h"
+#include "core/runtime/conversions.h"
 
 namespace tpr {
 namespace {

@@ -1,4 +1,4 @@
-#include "imaging/quarter_turn.h"
+#include "core/imaging/quarter_turn.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "imaging/pixel_band.h"
+#include "core/imaging/pixel_band.h"
 
 namespace tpr {
 

@@ -1,4 +1,4 @@
-#include "imaging/shrink.h"
+#include "core/imaging/shrink.h"
 
 #include <algorithm>
 #include <cstddef>

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/area_average.h"
+#include "core/imaging/area_average.h"
 
 namespace tpr {
 

@@ -1,6 +1,6 @@
-#include "main_window/commands.h"
+#include "core/main_window/commands.h"
 
-#include "main_window/presets.h"
+#include "core/main_window/presets.h"
 
 namespace tpr {
 

@@ -1,8 +1,8 @@
-#include "main_window/hidden_toolbar.h"
+#include "core/main_window/hidden_toolbar.h"
 
 #include <algorithm>
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr {
 namespace {

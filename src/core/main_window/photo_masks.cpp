@@ -1,6 +1,6 @@
-#include "main_window/photo_masks.h"
+#include "core/main_window/photo_masks.h"
 
-#include "common/ui_texts.h"
+#include "core/common/ui_texts.h"
 
 namespace tpr {
 

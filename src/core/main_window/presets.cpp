@@ -1,9 +1,9 @@
-#include "main_window/presets.h"
+#include "core/main_window/presets.h"
 
 #include <algorithm>
 
-#include "common/vb_math.h"
-#include "errors/runtime_error.h"
+#include "core/runtime/conversions.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr {
 namespace {

@@ -1,9 +1,9 @@
-#include "main_window/quality.h"
+#include "core/main_window/quality.h"
 
 #include <algorithm>
 
-#include "common/text_helpers.h"
-#include "common/vb_math.h"
+#include "core/runtime/conversions.h"
+#include "core/runtime/text_helpers.h"
 
 namespace tpr {
 

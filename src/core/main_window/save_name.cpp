@@ -1,7 +1,7 @@
-#include "main_window/save_name.h"
+#include "core/main_window/save_name.h"
 
-#include "common/path_helpers.h"
-#include "common/text_helpers.h"
+#include "core/common/path_helpers.h"
+#include "core/runtime/text_helpers.h"
 
 namespace tpr {
 

@@ -1,5 +1,5 @@
 #include <windows.h>
 
-#include "app/m_main.h"
+#include "win/app/startup.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) { return tpr::win::RunProgram(); }

@@ -1,12 +1,12 @@
-#include "common/dialog_layout.h"
+#include "win/common/dialog_layout.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 #include <string>
 
-#include "runtime/text.h"
-#include "runtime/unique_any.h"
+#include "win/runtime/text.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,11 +1,11 @@
-#include "common/file_system.h"
+#include "win/common/file_system.h"
 
 #include <windows.h>
 #include <shlobj.h>
 
-#include "errors/trap.h"
-#include "runtime/forms.h"
-#include "runtime/unique_any.h"
+#include "core/errors/trap.h"
+#include "win/runtime/forms.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,7 +1,7 @@
-#include "common/fonts.h"
+#include "win/common/fonts.h"
 
-#include "app/program_state.h"
-#include "main_window/form1.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
 
 namespace tpr::win {
 namespace {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "runtime/unique_any.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,10 +1,10 @@
-#include "common/link_label.h"
+#include "win/common/link_label.h"
 
 #include <windowsx.h>
 
 #include <string>
 
-#include "runtime/text.h"
+#include "win/runtime/text.h"
 
 namespace tpr::win {
 

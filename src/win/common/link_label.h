@@ -6,8 +6,8 @@
 
 #include <windows.h>
 
-#include "runtime/unique_any.h"
-#include "runtime/window.h"
+#include "win/runtime/unique_any.h"
+#include "win/runtime/window.h"
 
 namespace tpr::win {
 

@@ -1,10 +1,10 @@
-#include "dialogs/file_dialog.h"
+#include "win/dialogs/file_dialog.h"
 
 #include <commdlg.h>
 
 #include <cstddef>
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr::win {
 namespace {

@@ -11,7 +11,7 @@
 #include <string_view>
 #include <type_traits>
 
-#include "dialogs/file_dialog_record.h"
+#include "core/dialogs/file_dialog_record.h"
 
 namespace tpr::win {
 

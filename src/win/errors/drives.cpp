@@ -1,11 +1,11 @@
-#include "errors/drives.h"
+#include "win/errors/drives.h"
 
-#include "common/file_system.h"
-#include "common/ui_texts.h"
-#include "errors/mail_explorer.h"
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
-#include "runtime/message_box.h"
+#include "core/common/ui_texts.h"
+#include "core/errors/mail_explorer.h"
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
+#include "win/common/file_system.h"
+#include "win/runtime/message_box.h"
 
 namespace tpr::win {
 

@@ -1,4 +1,4 @@
-#include "errors/program_error_services.h"
+#include "win/errors/program_error_services.h"
 
 #include <windows.h>
 // After windows.h, which it needs.
@@ -9,19 +9,19 @@
 #include <string_view>
 #include <vector>
 
-#include "app/os_version.h"
-#include "app/program_state.h"
-#include "app/version_query.h"
-#include "common/file_system.h"
-#include "common/ui_texts.h"
-#include "dialogs/form11.h"
-#include "errors/runtime_error.h"
-#include "main_window/form1.h"
-#include "runtime/application.h"
-#include "runtime/com_ptr.h"
-#include "runtime/modal.h"
-#include "runtime/text.h"
-#include "runtime/unique_any.h"
+#include "core/app/os_version.h"
+#include "core/common/ui_texts.h"
+#include "core/runtime/runtime_error.h"
+#include "win/common/file_system.h"
+#include "win/dialogs/report_dialog.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
+#include "win/runtime/application.h"
+#include "win/runtime/com_ptr.h"
+#include "win/runtime/modal.h"
+#include "win/runtime/text.h"
+#include "win/runtime/unique_any.h"
+#include "win/runtime/version_query.h"
 
 namespace tpr::win {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "errors/err_services.h"
+#include "core/errors/error_services.h"
 
 namespace tpr::win {
 

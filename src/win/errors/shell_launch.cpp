@@ -1,11 +1,11 @@
-#include "errors/shell_launch.h"
+#include "win/errors/shell_launch.h"
 
-#include "errors/drives.h"
-#include "errors/mail_explorer.h"
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
-#include "runtime/message_box.h"
-#include "runtime/shell.h"
+#include "core/errors/mail_explorer.h"
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
+#include "win/errors/drives.h"
+#include "win/runtime/message_box.h"
+#include "win/runtime/shell.h"
 
 namespace tpr::win {
 

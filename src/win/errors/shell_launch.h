@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/forms.h"
+#include "win/runtime/forms.h"
 
 namespace tpr::win {
 

@@ -1,8 +1,8 @@
-#include "imaging/bitmap_rows.h"
+#include "win/imaging/bitmap_rows.h"
 
 #include <algorithm>
 
-#include "runtime/unique_any.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

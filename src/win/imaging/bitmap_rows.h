@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "imaging/pixel_band.h"
+#include "core/imaging/pixel_band.h"
 
 namespace tpr::win {
 

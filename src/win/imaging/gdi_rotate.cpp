@@ -1,14 +1,14 @@
-#include "imaging/gdi_rotate.h"
+#include "win/imaging/gdi_rotate.h"
 
 #include <algorithm>
 #include <utility>
 
-#include "errors/runtime_error.h"
-#include "errors/trap.h"
-#include "imaging/bitmap_rows.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/quarter_turn.h"
-#include "runtime/screen.h"
+#include "core/errors/trap.h"
+#include "core/imaging/quarter_turn.h"
+#include "core/runtime/runtime_error.h"
+#include "win/imaging/bitmap_rows.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/runtime/screen.h"
 
 namespace tpr::win {
 namespace {

@@ -9,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "imaging/memory_bitmap.h"
-#include "runtime/picture.h"
+#include "win/imaging/memory_bitmap.h"
+#include "win/runtime/picture.h"
 
 namespace tpr::win {
 

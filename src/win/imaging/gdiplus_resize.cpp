@@ -1,11 +1,11 @@
-#include "imaging/gdiplus_resize.h"
+#include "win/imaging/gdiplus_resize.h"
 
 #include <cstring>
 
-#include "errors/runtime_error.h"
-#include "imaging/fit.h"
-#include "imaging/platform_capabilities.h"
-#include "imaging/prefilter.h"
+#include "core/imaging/fit.h"
+#include "core/runtime/runtime_error.h"
+#include "win/imaging/platform_capabilities.h"
+#include "win/imaging/prefilter.h"
 
 namespace tpr::win {
 

@@ -8,9 +8,9 @@
 #include <utility>
 #include <vector>
 
-#include "imaging/memory_bitmap.h"
-#include "runtime/picture.h"
-#include "runtime/unique_any.h"
+#include "win/imaging/memory_bitmap.h"
+#include "win/runtime/picture.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

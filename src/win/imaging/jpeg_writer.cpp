@@ -1,9 +1,9 @@
-#include "imaging/jpeg_writer.h"
+#include "win/imaging/jpeg_writer.h"
 
 #include <algorithm>
 #include <vector>
 
-#include "runtime/unique_any.h"
+#include "win/runtime/unique_any.h"
 
 // The encoder's one implementation in the program, its functions private to
 // this file; the file is written here, through a UTF-16 path.

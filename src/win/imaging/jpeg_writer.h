@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/unique_any.h"  // GDI+, after the headers it needs
+#include "win/runtime/unique_any.h"  // GDI+, after the headers it needs
 
 namespace tpr::win {
 

@@ -1,6 +1,6 @@
-#include "imaging/memory_bitmap.h"
+#include "win/imaging/memory_bitmap.h"
 
-#include "errors/runtime_error.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr::win {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "runtime/unique_any.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,8 +1,8 @@
-#include "imaging/opaque_picture.h"
+#include "win/imaging/opaque_picture.h"
 
 #include <algorithm>
 
-#include "imaging/memory_bitmap.h"
+#include "win/imaging/memory_bitmap.h"
 
 namespace tpr::win {
 

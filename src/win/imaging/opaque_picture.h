@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "runtime/picture.h"
+#include "win/runtime/picture.h"
 
 namespace tpr::win {
 

@@ -1,15 +1,15 @@
-#include "imaging/platform_capabilities.h"
+#include "win/imaging/platform_capabilities.h"
 
 #include <algorithm>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "imaging/gdi_rotate.h"
-#include "imaging/gdiplus_resize.h"
-#include "imaging/memory_bitmap.h"
-#include "imaging/quarter_turn.h"
-#include "imaging/save_jpg.h"
+#include "core/imaging/quarter_turn.h"
+#include "win/imaging/gdi_rotate.h"
+#include "win/imaging/gdiplus_resize.h"
+#include "win/imaging/memory_bitmap.h"
+#include "win/imaging/save_jpg.h"
 
 namespace tpr::win {
 namespace {

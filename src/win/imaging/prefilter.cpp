@@ -1,8 +1,8 @@
-#include "imaging/prefilter.h"
+#include "win/imaging/prefilter.h"
 
-#include "imaging/bitmap_rows.h"
-#include "imaging/fit.h"
-#include "imaging/shrink.h"
+#include "core/imaging/fit.h"
+#include "core/imaging/shrink.h"
+#include "win/imaging/bitmap_rows.h"
 
 namespace tpr::win {
 

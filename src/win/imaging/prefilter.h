@@ -7,7 +7,7 @@
 
 #include <cstdint>
 
-#include "imaging/gdiplus_resize.h"
+#include "win/imaging/gdiplus_resize.h"
 
 namespace tpr::win {
 

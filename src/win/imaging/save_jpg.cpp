@@ -1,8 +1,8 @@
-#include "imaging/save_jpg.h"
+#include "win/imaging/save_jpg.h"
 
-#include "errors/runtime_error.h"
-#include "imaging/jpeg_writer.h"
-#include "imaging/platform_capabilities.h"
+#include "core/runtime/runtime_error.h"
+#include "win/imaging/jpeg_writer.h"
+#include "win/imaging/platform_capabilities.h"
 
 namespace tpr::win {
 

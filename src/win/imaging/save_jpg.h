@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "runtime/picture.h"
-#include "runtime/unique_any.h"
+#include "win/runtime/picture.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,12 +1,12 @@
-#include "main_window/command_bars.h"
+#include "win/main_window/command_bars.h"
 
 #include <algorithm>
 
-#include "common/vb_math.h"
-#include "errors/runtime_error.h"
-#include "runtime/image_list.h"
-#include "runtime/screen.h"
-#include "runtime/unique_any.h"
+#include "core/runtime/conversions.h"
+#include "core/runtime/runtime_error.h"
+#include "win/runtime/image_list.h"
+#include "win/runtime/screen.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

@@ -1,6 +1,6 @@
-#include "main_window/placeholder.h"
+#include "win/main_window/placeholder.h"
 
-#include "imaging/gdiplus_resize.h"
+#include "win/imaging/gdiplus_resize.h"
 
 namespace tpr::win {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runtime/picture.h"
+#include "win/runtime/picture.h"
 
 namespace tpr::win {
 

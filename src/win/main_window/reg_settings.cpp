@@ -1,10 +1,10 @@
-#include "main_window/reg_settings.h"
+#include "win/main_window/reg_settings.h"
 
 #include <string>
 
-#include "errors/trap.h"
-#include "runtime/application.h"
-#include "runtime/settings.h"
+#include "core/errors/trap.h"
+#include "win/runtime/application.h"
+#include "win/runtime/settings.h"
 
 namespace tpr::win {
 

@@ -1,9 +1,9 @@
-#include "main_window/status_bar.h"
+#include "win/main_window/status_bar.h"
 
 #include <commctrl.h>
 
-#include "common/ui_texts.h"
-#include "runtime/unique_any.h"
+#include "core/common/ui_texts.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

@@ -1,12 +1,12 @@
-#include "runtime/application.h"
+#include "win/runtime/application.h"
 
 #include <windows.h>
 
 #include <utility>
 
-#include "main_window/app_info.h"
-#include "runtime/application_window.h"
-#include "runtime/unique_any.h"
+#include "core/main_window/app_info.h"
+#include "win/runtime/application_window.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

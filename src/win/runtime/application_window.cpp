@@ -1,4 +1,4 @@
-#include "runtime/application_window.h"
+#include "win/runtime/application_window.h"
 
 #include <new>
 #include <utility>

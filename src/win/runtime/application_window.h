@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "runtime/window.h"
+#include "win/runtime/window.h"
 
 namespace tpr::win {
 

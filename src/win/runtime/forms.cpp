@@ -1,4 +1,4 @@
-#include "runtime/forms.h"
+#include "win/runtime/forms.h"
 
 #include <algorithm>
 

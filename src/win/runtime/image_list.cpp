@@ -1,4 +1,4 @@
-#include "runtime/image_list.h"
+#include "win/runtime/image_list.h"
 
 namespace tpr::win {
 

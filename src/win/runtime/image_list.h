@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "runtime/unique_any.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,8 +1,8 @@
-#include "runtime/message_box.h"
+#include "win/runtime/message_box.h"
 
 #include <windows.h>
 
-#include "runtime/application.h"
+#include "win/runtime/application.h"
 
 namespace tpr::win {
 

@@ -1,4 +1,4 @@
-#include "runtime/modal.h"
+#include "win/runtime/modal.h"
 
 namespace tpr::win {
 

@@ -1,9 +1,9 @@
-#include "runtime/picture.h"
+#include "win/runtime/picture.h"
 
 #include <cstring>
 
-#include "errors/runtime_error.h"
-#include "runtime/unique_any.h"
+#include "core/runtime/runtime_error.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

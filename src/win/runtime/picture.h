@@ -8,8 +8,8 @@
 
 #include <string>
 
-#include "runtime/com_ptr.h"
-#include "runtime/unique_any.h"
+#include "win/runtime/com_ptr.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,9 +1,9 @@
-#include "runtime/screen.h"
+#include "win/runtime/screen.h"
 
 #include <windows.h>
 
-#include "common/vb_math.h"
-#include "runtime/unique_any.h"
+#include "core/runtime/conversions.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 namespace {

@@ -1,9 +1,9 @@
-#include "runtime/settings.h"
+#include "win/runtime/settings.h"
 
 #include <windows.h>
 
-#include "errors/runtime_error.h"
-#include "runtime/unique_any.h"
+#include "core/runtime/runtime_error.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::win {
 

@@ -1,4 +1,4 @@
-#include "runtime/shell.h"
+#include "win/runtime/shell.h"
 
 #include <shellapi.h>
 

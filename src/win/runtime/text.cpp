@@ -1,4 +1,4 @@
-#include "runtime/text.h"
+#include "win/runtime/text.h"
 
 #include <windows.h>
 

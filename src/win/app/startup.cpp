@@ -1,0 +1,131 @@
+#include "win/app/startup.h"
+
+#include <windows.h>
+#include <commctrl.h>
+#include <ole2.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/app/command_line.h"
+#include "core/app/os_version.h"
+#include "core/common/ui_texts.h"
+#include "core/errors/trap.h"
+#include "core/runtime/runtime_error.h"
+#include "win/app/single_instance.h"
+#include "win/errors/program_error_services.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
+#include "win/main_window/reg_settings.h"
+#include "win/runtime/application.h"
+#include "win/runtime/application_window.h"
+#include "win/runtime/message_box.h"
+#include "win/runtime/version_query.h"
+
+namespace tpr::win {
+namespace {
+
+std::unique_ptr<Form1>& MainWindowOwner() {
+    static std::unique_ptr<Form1> owner;
+    return owner;
+}
+
+// Opens the photo that a command line names, by the rules of a start; false
+// when it names none.
+bool OpenCommandLinePhoto(Form1& form, const std::wstring& arguments) {
+    const auto path = PhotoPathFromCommandLine(arguments);
+    if (!path) return false;
+    form.ShowPhotoFile(*path);
+    return true;
+}
+
+uint32_t ReadLastOsError() { return ::GetLastError(); }
+
+class OleSession {
+public:
+    OleSession() : initialized_(SUCCEEDED(::OleInitialize(nullptr))) {}
+    OleSession(const OleSession&) = delete;
+    OleSession& operator=(const OleSession&) = delete;
+    ~OleSession() {
+        if (initialized_) ::OleUninitialize();
+    }
+
+private:
+    bool initialized_;
+};
+
+}  // namespace
+
+void Main() {
+    err::TopLevelTrap(L"mMain.Main", [] {
+        texts::LoadLanguageStrings();
+
+        // Both tests run, whatever the first answers.
+        const bool winXP = IsWinXP(&QueryVersionExA);
+        const bool win2000 = IsWin2000(&QueryVersionExA);
+        if (!winXP && !win2000) {
+            MsgBox(texts::OSNotSupportedMessage, MB_ICONEXCLAMATION | MB_OK);
+            return;
+        }
+        if (App().PrevInstance()) {
+            ShowPrevInstance();
+            return;
+        }
+
+        auto& owner = MainWindowOwner();
+        owner = std::make_unique<Form1>();
+        Form1& form = *owner;
+        Program().MainForm = &form;
+        form.Show();
+        if (ApplicationWindow* window = App().Window()) window->SetMainWindow(form.hwnd());
+
+        if (!OpenCommandLinePhoto(form, App().Command())) form.SetNoImage();
+        SaveVersion();
+    });
+}
+
+void OpenHandedCommandLine(const std::wstring& sCommand) {
+    err::TopLevelTrap(
+        L"mMain.OpenHandedCommandLine(sCommand)",
+        [&] {
+            if (Form1* form = Program().MainForm) OpenCommandLinePhoto(*form, sCommand);
+        },
+        sCommand);
+}
+
+int RunMessageLoop() {
+    MSG message;
+    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+        ::TranslateMessage(&message);
+        ::DispatchMessageW(&message);
+        // A command line handed over by a later start arrived inside that
+        // dispatch, perhaps while a modal dialog ran there, or woke this
+        // loop. It is opened here, where no dialog is open, so that no
+        // dialog's work sees the photo change under it.
+        ApplicationWindow* window = App().Window();
+        if (auto handed = window ? window->TakeHandedCommandLine() : std::nullopt) {
+            OpenHandedCommandLine(*handed);
+        }
+    }
+    return static_cast<int>(message.wParam);
+}
+
+int RunProgram() {
+    SetLastOsErrorReader(&ReadLastOsError);
+    err::InstallErrorServices(ProgramErrorServices());
+    const OleSession ole;
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
+    ::InitCommonControlsEx(&controls);
+
+    const RunningInstance instance;
+    Main();
+    int exitCode = 0;
+    if (Program().MainForm) exitCode = RunMessageLoop();
+    RunWhileReportDialogsOpen();
+    Program().MainForm = nullptr;
+    MainWindowOwner().reset();
+    return exitCode;
+}
+
+}  // namespace tpr::win

@@ -1,0 +1,112 @@
+// The main window: the photo view between the command bar and the status bar,
+// refitted and resampled on every change of the window's size.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "core/main_window/commands.h"
+#include "core/main_window/hidden_toolbar.h"
+#include "core/main_window/presets.h"
+#include "win/common/picture_box.h"
+#include "win/main_window/command_bars.h"
+#include "win/main_window/status_bar.h"
+#include "win/runtime/image_list.h"
+#include "win/runtime/unique_any.h"
+#include "win/runtime/window.h"
+
+namespace tpr::win {
+
+class Form1 : public Window<Form1> {
+public:
+    static constexpr wchar_t kClassName[] = L"ThunderRT6FormDC";
+    // What the photo is shown on, around it and through its transparent pixels.
+    static constexpr COLORREF kViewBackground = RGB(255, 255, 255);
+
+    Form1() = default;
+    ~Form1() override;
+
+    // Creates the window on first use (its load handler runs then) and shows it.
+    void Show();
+
+    // Size of the client area in twips.
+    double ScaleWidth() const;
+    double ScaleHeight() const;
+    double StatusBarHeight() const;  // twips
+    // The window's outer size in twips, as a single-precision value; the
+    // window takes it at the nearest pixel, and its resize handler runs
+    // before the assignment returns.
+    void SetWidth(float twips);
+    void SetHeight(float twips);
+
+    void Form_Load();
+    void Form_Activate();
+    void Form_Resize();
+    void Form_Unload(int16_t& Cancel);
+    void ResizePhotoInProperties();
+    void SetNoImage();
+    void Command1_Click() {}
+
+    // The command bar.
+    void LoadMenuToolbar();
+    CommandBarControl& AddButton(CommandBarControls& Controls, ControlType ControlType, int32_t ID,
+                                 const std::wstring& Caption, bool BeginGroup = false,
+                                 bool EnableCaption = false);
+    void DockCommandBarRightOf(CommandBar& BarToDock, CommandBar& BarOnLeft);
+    // The bars' layout changed: the free client area and the work-area panel follow.
+    void CommandBars1_Resize();
+
+    // Command dispatch: the command bar reports a control's identifier, the
+    // hidden toolbar a button (acted on by its key) or a drop-down entry.
+    void CommandBars1_Execute(int32_t Control);
+    void Toolbar1_ButtonClick(const ToolbarButton& Button);
+    void Toolbar1_ButtonMenuClick(const ButtonMenu& ButtonMenu);
+    // Sizes the window so that its work area is exactly the preset's pixels.
+    void ApplyWorkAreaPreset(const WorkAreaPreset& preset);
+
+    // Commands.
+    void bnOpen();
+    void bnSave();
+    std::wstring GetReportPath();
+    // Loads the photo at path into picImage and shows it fitted; its name
+    // becomes the current photo's name only once it has loaded.
+    void ShowPhotoFile(const std::wstring& path);
+    void RotateCCW();
+    void RotateCW();
+    void mnuHelpAbout_Click();
+
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+    // Controls.
+    ImageHolder picImage;   // the photo at its natural size
+    ImageHolder imNoImage;  // the placeholder shown when no photo is loaded
+    PictureBox picBox;      // the photo view
+    StatusBar StatusBar1;
+    HWND Command1 = nullptr;
+    HWND lblFontContainer = nullptr;  // hidden label that carries the interface font
+    ImageList ImageMenu;              // the controls' icons, tagged with their command identifiers
+    CommandBars CommandBars1;
+    CommandBar* StandardToolbar = nullptr;  // the bar LoadMenuToolbar builds
+    Toolbar Toolbar1 = MakeToolbar1();      // never shown
+
+    // The client area the command bars leave free, in twips.
+    int32_t ClientAreaLeft = 0;
+    int32_t ClientAreaTop = 0;
+    int32_t ClientAreaRight = 0;
+    int32_t ClientAreaBottom = 0;
+    bool ResizingByPreset = false;
+
+private:
+    void CreateControls();
+    void Rotate(bool left);
+    void RunCommand(int32_t command);
+    void ChooseQuality();
+
+    UniqueHfont interfaceFont_;
+};
+
+inline std::wstring ErrTypeName(const Form1&) { return L"Form1"; }
+
+}  // namespace tpr::win

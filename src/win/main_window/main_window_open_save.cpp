@@ -1,0 +1,65 @@
+// Open and Save: a photo comes in through the Open dialog and goes out, as
+// shown, through the Save dialog as a JPEG file.
+#include "core/common/path_helpers.h"
+#include "core/common/ui_texts.h"
+#include "core/errors/trap.h"
+#include "core/main_window/photo_masks.h"
+#include "core/main_window/save_name.h"
+#include "core/runtime/conversions.h"
+#include "win/dialogs/file_dialog.h"
+#include "win/imaging/opaque_picture.h"
+#include "win/imaging/save_jpg.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
+
+namespace tpr::win {
+
+void Form1::bnOpen() {
+    err::LeafTrap(L"Form1.bnOpen", [&] {
+        std::wstring path;
+        {
+            CFileDialog dialog;
+            dialog.SetDialogMode(kDialogModeOpen);
+            dialog.SethwndOwner(hwnd());
+            dialog.SetMask(OpenPhotoMask());
+            dialog.SetTitle(texts::SelectPhotoTitle);
+            path = FileNameText(dialog.FileName());
+        }
+        if (path.empty()) return;
+        ShowPhotoFile(path);
+    });
+}
+
+void Form1::ShowPhotoFile(const std::wstring& path) {
+    // The name changes only once the photo has loaded: a failed load keeps
+    // the previous name with the previous picture.
+    picImage.SetPicture(OpaqueOn(LoadPicture(path), kViewBackground));
+    Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
+    ResizePhotoInProperties();
+}
+
+std::wstring Form1::GetReportPath() {
+    return err::LeafTrap(L"Form1.GetReportPath", [&] {
+        CFileDialog dialog;
+        dialog.SetDialogMode(kDialogModeSave);
+        dialog.SethwndOwner(hwnd());
+        dialog.SetFileName(SuggestedSaveName(Program().CurrentPhotoFileName));
+        dialog.SetExtension(L"jpg");
+        dialog.SetMask(SavePhotoMask());
+        dialog.SetTitle(texts::SavePhotoTitle);
+        return FileNameText(dialog.FileName());
+    });
+}
+
+void Form1::bnSave() {
+    err::LeafTrap(L"Form1.bnSave", [&] {
+        const std::wstring path = GetReportPath();
+        if (path.empty()) return;
+        // Through its decimal text, as the quality was always converted:
+        // outside 0 to 255 is an overflow, and nothing is written.
+        const int32_t quality = TextToByte(std::to_wstring(Program().JpegQuality));
+        SaveJPG(picBox.GetPicture(), path, quality);
+    });
+}
+
+}  // namespace tpr::win

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "core/app/os_version.h"
+
+namespace tpr::win {
+
+// The platform's version query on the 148-byte narrow record; returns what
+// the platform returned (only exactly 1 counts as success).
+int QueryVersionExA(VersionRecord& record);
+
+}  // namespace tpr::win

@@ -1,0 +1,56 @@
+// A shown main window for the tests, and ways to give it a work area of an
+// exact size and to see where its photo view is.
+#pragma once
+
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include "fake_error_services.h"
+#include "win/main_window/main_window.h"
+#include "win/main_window/program_state.h"
+
+namespace tpr::test {
+
+// Empties the program's settings store, which every test process shares.
+void ClearStoredSettings();
+
+// Handles the messages waiting for this thread, as the program's message
+// loop does.
+void PumpMessages();
+
+// The main window shown as the program shows it, from an empty settings
+// store (a first run), with its first activation handled. Errors that reach
+// a top-level trap are logged to, and shown by, the fakes.
+class Form1Test : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ClearStoredSettings();
+        err::InstallErrorServices({&platform, &files, &dialogs});
+        win::Program().MainForm = &form;
+        form.Show();
+        PumpMessages();
+    }
+    void TearDown() override;
+
+    // The reports logged so far.
+    const std::wstring& Log() { return files.files[err::testing::kLogPath]; }
+
+    // Sizes the window so that the area between the command bar and the
+    // status bar is exactly width x height pixels.
+    void SetWorkArea(int width, int height);
+
+    // The photo view's rectangle in client pixels.
+    RECT ViewRect() const;
+
+    // The work area as measured on screen: between the command bar's bottom
+    // and the status bar's top, across the client area, in pixels.
+    SIZE MeasuredWorkArea() const;
+
+    err::testing::FakePlatform platform;
+    err::testing::FakeFileSystem files;
+    err::testing::FakeDialogs dialogs;
+    win::Form1 form;
+};
+
+}  // namespace tpr::test
