@@ -1,4 +1,4 @@
-#include "core/app/os_version.h"
+#include "core/common/os_version.h"
 
 #include <gtest/gtest.h>
 

@@ -16,6 +16,7 @@
 
 #include "core/errors/error_services.h"
 #include "test_files.h"
+#include "win/app/report_dialogs.h"
 #include "win/errors/program_error_services.h"
 #include "win/main_window/main_window.h"
 #include "win/runtime/shell.h"

@@ -9,7 +9,7 @@
 #include "win/common/file_system.h"
 #include "win/dialogs/report_dialog.h"
 #include "win/errors/drives.h"
-#include "win/errors/program_error_services.h"
+#include "win/app/report_dialogs.h"
 #include "win/errors/shell_launch.h"
 #include "win/runtime/text.h"
 

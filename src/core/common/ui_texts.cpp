@@ -1,5 +1,7 @@
 #include "core/common/ui_texts.h"
 
+#include "core/runtime/product.h"
+
 namespace tpr::texts {
 
 std::wstring AppName;
@@ -40,8 +42,8 @@ std::wstring SupportLabelText;
 void LoadLanguageStrings() {
     const std::wstring sendTheFileTo = std::wstring(L"4) Send the file to ") + kSupportEmail;
 
-    AppName = L"Tessaly Photo Resizer";
-    OSNotSupportedMessage = L"Tessaly Photo Resizer supports only Windows 2000/XP/2003/Vista";
+    AppName = kProductName;
+    OSNotSupportedMessage = AppName + L" supports only Windows 2000/XP/2003/Vista";
     SelectPhotoTitle = L"Select photo";
     SavePhotoTitle = L"Save photo";
     AllSupportedFilterName = L"All supported files";
@@ -70,7 +72,7 @@ void LoadLanguageStrings() {
     DriveNotPresentText = L"The drive is not present.";
     NoDiskText = L"No disk in the drive.";
     FileNotFoundText = L"The specified file was not found.";
-    AboutWindowTitle = L"About Tessaly Photo Resizer";
+    AboutWindowTitle = L"About " + AppName;
     VersionLabelText = L"Version ";
     NoticeLine1Text = L"Copyright (c) 2007 Tessaly Software. All rights reserved.";
     NoticeLine2Text = L"This program is protected by copyright law and international treaties.";

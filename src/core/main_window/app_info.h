@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace tpr {
+#include "core/runtime/product.h"
 
-inline constexpr int kVersionMajor = 2, kVersionMinor = 0, kVersionRevision = 0;
+namespace tpr {
 
 // "Version 2.00": the minor number with at least two digits.
 std::wstring VersionLineText(int major, int minor);

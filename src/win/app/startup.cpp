@@ -9,19 +9,19 @@
 #include <string>
 
 #include "core/app/command_line.h"
-#include "core/app/os_version.h"
+#include "core/common/os_version.h"
 #include "core/common/ui_texts.h"
 #include "core/errors/trap.h"
 #include "core/runtime/runtime_error.h"
 #include "win/app/single_instance.h"
-#include "win/errors/program_error_services.h"
+#include "win/common/version_query.h"
+#include "win/app/report_dialogs.h"
 #include "win/main_window/main_window.h"
 #include "win/main_window/program_state.h"
 #include "win/main_window/reg_settings.h"
 #include "win/runtime/application.h"
 #include "win/runtime/application_window.h"
 #include "win/runtime/message_box.h"
-#include "win/runtime/version_query.h"
 
 namespace tpr::win {
 namespace {

@@ -1,10 +1,11 @@
 #include "win/common/fonts.h"
 
-#include "win/main_window/main_window.h"
-#include "win/main_window/program_state.h"
 
 namespace tpr::win {
 namespace {
+
+// The main window's hidden label that carries the interface font, while it exists.
+HWND g_fontContainer = nullptr;
 
 BOOL CALLBACK SetFontOfChild(HWND child, LPARAM font) {
     ::SendMessageW(child, WM_SETFONT, static_cast<WPARAM>(font), TRUE);
@@ -28,9 +29,10 @@ UniqueHfont CreateInterfaceFont() {
     return UniqueHfont(::CreateFontIndirectW(&font));
 }
 
+void SetFontContainer(HWND label) { g_fontContainer = label; }
+
 void ApplyContainerFont(HWND form) {
-    const Form1* main = Program().MainForm;
-    const HWND label = main ? main->lblFontContainer : nullptr;
+    const HWND label = g_fontContainer;
     ApplyFont(form, label ? reinterpret_cast<HFONT>(::SendMessageW(label, WM_GETFONT, 0, 0)) : nullptr);
 }
 

@@ -10,6 +10,9 @@ namespace tpr::win {
 // The font of the main window's hidden label lblFontContainer.
 UniqueHfont CreateInterfaceFont();
 
+// Names the main window's lblFontContainer, or none once it is gone.
+void SetFontContainer(HWND label);
+
 // Gives every control of the form the font of the main window's
 // lblFontContainer; a control that takes no font is skipped.
 void ApplyContainerFont(HWND form);

@@ -7,21 +7,16 @@
 #include <algorithm>
 #include <memory>
 #include <string_view>
-#include <vector>
 
-#include "core/app/os_version.h"
+#include "core/common/os_version.h"
 #include "core/common/ui_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "win/common/file_system.h"
-#include "win/dialogs/report_dialog.h"
-#include "win/main_window/main_window.h"
-#include "win/main_window/program_state.h"
+#include "win/common/version_query.h"
 #include "win/runtime/application.h"
 #include "win/runtime/com_ptr.h"
-#include "win/runtime/modal.h"
 #include "win/runtime/text.h"
 #include "win/runtime/unique_any.h"
-#include "win/runtime/version_query.h"
 
 namespace tpr::win {
 namespace {
@@ -63,27 +58,6 @@ public:
 private:
     UniqueFile file_;
 };
-
-// Dialogs shown while the main window is not loaded live until the user
-// closes them.
-std::vector<std::unique_ptr<Form11>>& ModelessDialogs() {
-    static std::vector<std::unique_ptr<Form11>> dialogs;
-    return dialogs;
-}
-
-void ForgetClosedDialogs() {
-    auto& dialogs = ModelessDialogs();
-    dialogs.erase(std::remove_if(dialogs.begin(), dialogs.end(), [](const auto& d) { return !d->IsOpen(); }),
-                  dialogs.end());
-}
-
-// The window the user is working in (the main window, or a dialog over it).
-HWND ModalOwner() {
-    const HWND active = ::GetActiveWindow();
-    if (active && ::IsWindowEnabled(active)) return active;
-    const Form1* main = Program().MainForm;
-    return main ? main->hwnd() : nullptr;
-}
 
 }  // namespace
 
@@ -182,36 +156,6 @@ uint64_t ProgramLogFiles::MonotonicMilliseconds() {
     ::QueryPerformanceCounter(&counter);
     return static_cast<uint64_t>(counter.QuadPart) /
            static_cast<uint64_t>(std::max<LONGLONG>(frequency.QuadPart / 1000, 1));
-}
-
-bool ProgramReportDialogs::IsMainWindowLoaded() { return isLoad(L"Form1"); }
-
-void ProgramReportDialogs::ShowReportDialog(bool modal) {
-    if (modal) {
-        Form11 dialog;
-        dialog.ShowModal(ModalOwner());
-        return;
-    }
-    ForgetClosedDialogs();
-    ModelessDialogs().push_back(std::make_unique<Form11>());
-    ModelessDialogs().back()->Show();
-}
-
-err::ErrorServices ProgramErrorServices() {
-    static ProgramErrorPlatform platform;
-    static ProgramLogFiles files;
-    static ProgramReportDialogs dialogs;
-    return {&platform, &files, &dialogs};
-}
-
-bool ModelessReportDialogsOpen() {
-    const auto& dialogs = ModelessDialogs();
-    return std::any_of(dialogs.begin(), dialogs.end(), [](const auto& d) { return d->IsOpen(); });
-}
-
-void RunWhileReportDialogsOpen() {
-    PumpMessagesUntil([] { return !ModelessReportDialogsOpen(); });
-    ModelessDialogs().clear();
 }
 
 }  // namespace tpr::win

@@ -1,5 +1,5 @@
 // The program's side of the error framework: the machine and program facts a
-// report's header prints, the log file on disk, and the report dialog.
+// report's header prints, and the log file on disk.
 #pragma once
 
 #include <string>
@@ -50,23 +50,5 @@ public:
 private:
     std::wstring documentsFolder_;
 };
-
-class ProgramReportDialogs final : public err::ReportDialogHost {
-public:
-    bool IsMainWindowLoaded() override;
-    // A modal dialog is owned by the window the user is working in; a
-    // modeless one stays until the user closes it.
-    void ShowReportDialog(bool modal) override;
-};
-
-// The program's services, made on first use.
-err::ErrorServices ProgramErrorServices();
-
-// True while a report dialog shown without the main window is open.
-bool ModelessReportDialogsOpen();
-
-// Keeps the messages going while such dialogs are open, so that the
-// program does not end under a report the user has not seen.
-void RunWhileReportDialogsOpen();
 
 }  // namespace tpr::win

@@ -120,6 +120,7 @@ void Form1::CreateControls() {
                                          reinterpret_cast<HMENU>(kFontContainerId),
                                          ::GetModuleHandleW(nullptr), nullptr);
     ::SendMessageW(lblFontContainer, WM_SETFONT, reinterpret_cast<WPARAM>(interfaceFont_.get()), FALSE);
+    SetFontContainer(lblFontContainer);
     imNoImage.SetPicture(DrawPlaceholderPicture());
     ImageMenu = LoadImageMenu();
     CommandBars1.Create(hwnd(), [this] { CommandBars1_Resize(); });
@@ -258,6 +259,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
         RemoveLoadedForm(hwnd());
+        SetFontContainer(nullptr);
         if (Program().MainForm == this) ::PostQuitMessage(0);
         return 0;
     default: return DefaultProcedure(message, wParam, lParam);

@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "core/main_window/app_info.h"
+#include "core/runtime/product.h"
 #include "win/runtime/application_window.h"
 #include "win/runtime/unique_any.h"
 
@@ -62,7 +62,7 @@ bool Application::PrevInstance() const { return instance_ && instance_->prevInst
 ApplicationWindow* Application::Window() const { return instance_ ? &instance_->window : nullptr; }
 
 Application& App() {
-    static Application app(L"Tessaly Photo Resizer", kVersionMajor, kVersionMinor, kVersionRevision,
+    static Application app(kProductName, kVersionMajor, kVersionMinor, kVersionRevision,
                            ExecutableFolder());
     return app;
 }

@@ -1,4 +1,4 @@
-#include "win/runtime/version_query.h"
+#include "win/common/version_query.h"
 
 #include <windows.h>
 

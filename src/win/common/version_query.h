@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/app/os_version.h"
+#include "core/common/os_version.h"
 
 namespace tpr::win {
 
