@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include <cstdlib>
 #include <memory>
 #include <optional>
 #include <string>
@@ -95,8 +96,12 @@ void OpenHandedCommandLine(const std::wstring& sCommand) {
 }
 
 int RunMessageLoop() {
-    MSG message;
-    while (::GetMessageW(&message, nullptr, 0, 0) > 0) {
+    MSG message{};
+    for (;;) {
+        const BOOL result = ::GetMessageW(&message, nullptr, 0, 0);
+        if (result == 0) break;
+        // The queue could not be read: the program cannot go on answering.
+        if (result == -1) return EXIT_FAILURE;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
         // A command line handed over by a later start arrived inside that

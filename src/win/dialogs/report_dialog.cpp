@@ -11,7 +11,6 @@
 #include "core/errors/mail_explorer.h"
 #include "core/errors/trap.h"
 #include "win/common/dialog_layout.h"
-#include "win/common/dialog_window.h"
 #include "win/common/fonts.h"
 #include "win/errors/shell_launch.h"
 #include "win/imaging/gdiplus_resize.h"
@@ -21,41 +20,12 @@
 namespace tpr::win {
 namespace {
 
-// Without WS_CLIPCHILDREN: the dialog paints its face behind the frames of
-// the ways, which show only their edges.
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-// Layout in pixels.
-constexpr int kMargin = 12;
 constexpr int kWayPadding = 10;
 constexpr int kLinkIndent = 16;
-constexpr int kLineGap = 4;
 constexpr int kNarrowestWay = 360;
 constexpr int kWindowFrameRoom = 40;  // the window's frame and some screen around it
-constexpr int kButtonWidth = 75, kButtonHeight = 23;
 
 }  // namespace
-
-Form11::~Form11() {
-    if (hwnd()) ::DestroyWindow(hwnd());
-}
-
-void Form11::ShowModal(HWND owner) {
-    Load(owner);
-    modal_.Run(hwnd());
-}
-
-void Form11::Show() {
-    Load(nullptr);
-    ::ShowWindow(hwnd(), SW_SHOW);
-}
-
-void Form11::Load(HWND owner) {
-    RegisterWindowClass(kClassName, 0);
-    CreateWindowOfClass(kClassName, L"", kStyle, kExStyle, 0, 0, 0, 0, owner);
-    Layout(owner);
-}
 
 void Form11::CreateControls() {
     font_ = CreateInterfaceFont();
@@ -172,10 +142,7 @@ void Form11::Layout(HWND owner) {
     placeWay(Picture2,
              {{Label12, 0}, {Label13, 0}, {Label14, 0}, {Label57.hwnd(), kLinkIndent}, {Label15, 0}});
 
-    top += kMargin;
-    ::MoveWindow(bnOK, clientWidth - kMargin - kButtonWidth, top, kButtonWidth, kButtonHeight, FALSE);
-    const RECT frame = CentredWindowRect(owner, clientWidth, top + kButtonHeight + kMargin, kStyle, kExStyle);
-    ::MoveWindow(hwnd(), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, FALSE);
+    FinishLayout(owner, clientWidth, top + kMargin);
 }
 
 void Form11::bnOK_Click() {
@@ -204,8 +171,6 @@ void Form11::Label58_Click() {
 
 void Form11::OpenLogFolder() { OpenInExplorerList(AsForm(), err::ErrLogFilePath()); }
 
-void Form11::Unload() { modal_.Close(hwnd()); }
-
 void Form11::OnCommand(int id) {
     switch (id) {
         case kLabel55Id: Label55_Click(); break;
@@ -218,7 +183,7 @@ void Form11::OnCommand(int id) {
 
 LRESULT Form11::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_GETFONT) return reinterpret_cast<LRESULT>(font_.get());
-    return DialogFormMessage(*this, message, wParam, lParam);
+    return DialogWindow::HandleMessage(message, wParam, lParam);
 }
 
 }  // namespace tpr::win

@@ -6,16 +6,15 @@
 
 #include <windows.h>
 
+#include "win/common/dialog_window.h"
 #include "win/common/link_label.h"
 #include "win/common/picture_box.h"
 #include "win/runtime/forms.h"
-#include "win/runtime/modal.h"
 #include "win/runtime/unique_any.h"
-#include "win/runtime/window.h"
 
 namespace tpr::win {
 
-class Form11 : public Window<Form11> {
+class Form11 : public DialogWindow<Form11> {
 public:
     static constexpr wchar_t kFormName[] = L"Form11";
     static constexpr wchar_t kClassName[] = L"TprReportDialog";
@@ -47,16 +46,6 @@ public:
         kExclamationId,
     };
 
-    Form11() = default;
-    ~Form11() override;
-
-    // Loads the dialog and shows it modal over `owner`; returns when it is
-    // closed.
-    void ShowModal(HWND owner);
-    // Loads the dialog and shows it without an owner; it stays until the user
-    // closes it.
-    void Show();
-    bool IsOpen() const { return hwnd() != nullptr; }
     FormRef AsForm() const { return {hwnd(), kFormName}; }
 
     void Form_Load();
@@ -82,21 +71,16 @@ public:
     HWND Picture2 = nullptr;  // the third way: a mail written by hand
     HWND Label12 = nullptr, Label13 = nullptr, Label14 = nullptr, Label15 = nullptr;
     LinkLabel Label57;
-    HWND bnOK = nullptr;
 
 private:
-    template <class Form>
-    friend LRESULT DialogFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam);
-    void Load(HWND owner);
+    friend class DialogWindow<Form11>;
     void CreateControls();
     void OnCommand(int id);
     void DrawExclamation();
     void Layout(HWND owner);
     void OpenLogFolder();
-    void Unload();
 
     UniqueHfont font_;
-    ModalLoop modal_;
 };
 
 }  // namespace tpr::win

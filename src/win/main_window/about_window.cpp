@@ -8,7 +8,6 @@
 #include "core/errors/trap.h"
 #include "core/main_window/app_info.h"
 #include "win/common/dialog_layout.h"
-#include "win/common/dialog_window.h"
 #include "win/common/fonts.h"
 #include "win/errors/shell_launch.h"
 #include "win/resources/resource_ids.h"
@@ -19,28 +18,10 @@
 namespace tpr::win {
 namespace {
 
-constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-// Layout in pixels.
-constexpr int kMargin = 12;
-constexpr int kLineGap = 4;
 constexpr int kSectionGap = 12;
 constexpr int kLabelGap = 8;
-constexpr int kButtonWidth = 75, kButtonHeight = 23;
 
 }  // namespace
-
-Form10::~Form10() {
-    if (hwnd()) ::DestroyWindow(hwnd());
-}
-
-void Form10::ShowModal(HWND owner) {
-    RegisterWindowClass(kClassName, 0);
-    CreateWindowOfClass(kClassName, L"", kStyle, kExStyle, 0, 0, 0, 0, owner);
-    Layout(owner);
-    modal_.Run(hwnd());
-}
 
 void Form10::CreateControls() {
     const HWND form = hwnd();
@@ -99,12 +80,7 @@ void Form10::Layout(HWND owner) {
     placeLinkLine(lblWebsite, Label4.hwnd());
     placeLinkLine(lblSupport, Label5.hwnd());
 
-    const int clientWidth = textLeft + width + kMargin;
-    const int buttonTop = column.Top() + kSectionGap;
-    ::MoveWindow(bnOK, clientWidth - kMargin - kButtonWidth, buttonTop, kButtonWidth, kButtonHeight, FALSE);
-    const RECT frame =
-        CentredWindowRect(owner, clientWidth, buttonTop + kButtonHeight + kMargin, kStyle, kExStyle);
-    ::MoveWindow(hwnd(), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top, FALSE);
+    FinishLayout(owner, textLeft + width + kMargin, column.Top() + kSectionGap);
 }
 
 void Form10::bnOK_Click() {
@@ -133,16 +109,12 @@ void Form10::Form_Unload(int16_t& Cancel) {
 void Form10::Unload() {
     int16_t cancel = 0;
     Form_Unload(cancel);
-    if (cancel == 0) modal_.Close(hwnd());
+    if (cancel == 0) DialogWindow::Unload();
 }
 
 void Form10::OnCommand(int id) {
     if (id == kLabel4Id) Label4_Click();
     if (id == kLabel5Id) Label5_Click();
-}
-
-LRESULT Form10::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    return DialogFormMessage(*this, message, wParam, lParam);
 }
 
 }  // namespace tpr::win

@@ -6,13 +6,12 @@
 
 #include <cstdint>
 
+#include "win/common/dialog_window.h"
 #include "win/common/link_label.h"
-#include "win/runtime/modal.h"
-#include "win/runtime/window.h"
 
 namespace tpr::win {
 
-class Form10 : public Window<Form10> {
+class Form10 : public DialogWindow<Form10> {
 public:
     static constexpr wchar_t kFormName[] = L"Form10";
     static constexpr wchar_t kClassName[] = L"TprAboutWindow";
@@ -30,20 +29,11 @@ public:
         kLabel5Id,
     };
 
-    Form10() = default;
-    ~Form10() override;
-
-    // Loads the window and shows it modal over `owner`; returns when it is
-    // closed.
-    void ShowModal(HWND owner);
-
     void Form_Load();
     void bnOK_Click();
     void Label4_Click();
     void Label5_Click();
     void Form_Unload(int16_t& Cancel);
-
-    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
     // Controls.
     HWND imgIcon = nullptr;
@@ -51,17 +41,14 @@ public:
     HWND lblWebsite = nullptr, lblSupport = nullptr;
     LinkLabel Label4;  // the website
     LinkLabel Label5;  // the technical-support address
-    HWND bnOK = nullptr;
 
 private:
-    template <class Form>
-    friend LRESULT DialogFormMessage(Form& form, UINT message, WPARAM wParam, LPARAM lParam);
+    friend class DialogWindow<Form10>;
     void CreateControls();
     void OnCommand(int id);
     void Layout(HWND owner);
+    // Runs the unload handler before the window goes.
     void Unload();
-
-    ModalLoop modal_;
 };
 
 }  // namespace tpr::win

@@ -3,11 +3,15 @@
 namespace tpr::win {
 
 bool PumpOneMessage() {
-    MSG message;
-    if (::GetMessageW(&message, nullptr, 0, 0) <= 0) {
+    MSG message{};
+    const BOOL result = ::GetMessageW(&message, nullptr, 0, 0);
+    if (result == 0) {
         ::PostQuitMessage(static_cast<int>(message.wParam));
         return false;
     }
+    // -1: the thread's queue could not be read, so there is nothing to wait
+    // for; the loop ends rather than spin on the failure.
+    if (result == -1) return false;
     // The dialog key handling applies to the top-level window the message
     // belongs to.
     const HWND root = message.hwnd ? ::GetAncestor(message.hwnd, GA_ROOT) : nullptr;

@@ -27,7 +27,7 @@ private:
 
 // Processes one message, with the keyboard handling of dialogs for the
 // window it belongs to; false for WM_QUIT, which is posted again for the
-// outer loop.
+// outer loop, and when no message can be read.
 bool PumpOneMessage();
 
 // Processes messages until `done` says so; false when WM_QUIT came first.
