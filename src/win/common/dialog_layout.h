@@ -37,10 +37,7 @@ public:
     void Place(HWND control, int indent = 0, int gapAfter = 0) { PlaceAt(control, indent, gapAfter, false); }
     // The same, centred in the column.
     void PlaceCentred(HWND control, int gapAfter = 0) { PlaceAt(control, 0, gapAfter, true); }
-    void Skip(int pixels) { top_ += pixels; }
     int Top() const { return top_; }
-    int Left() const { return left_; }
-    int Width() const { return width_; }
 
 private:
     void PlaceAt(HWND control, int indent, int gapAfter, bool centred);

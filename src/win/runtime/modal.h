@@ -14,7 +14,6 @@ public:
     // The owner is enabled again before the dialog goes, so that the owner,
     // not another program, becomes active.
     void Run(HWND dialog);
-    bool Running() const { return running_; }
 
     // Ends a running loop, which then destroys the dialog; a dialog that is
     // not running modally is destroyed at once.
