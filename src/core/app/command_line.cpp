@@ -1,3 +1,4 @@
+// The photo path a start-up command line names, by its extension.
 #include "core/app/command_line.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The operating-system gate and description (module mOSVersion).
 #include "core/common/os_version.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// Path splitting at a separator (module mCommon).
 #include "core/common/path_helpers.h"
 
 #include <optional>

@@ -1,3 +1,4 @@
+// The UI text table (module mLanguageGobals), filled once at start-up.
 #include "core/common/ui_texts.h"
 
 #include "core/runtime/product.h"

@@ -1,3 +1,4 @@
+// The state of CFileDialog between the platform's dialog calls.
 #include "core/dialogs/file_dialog_record.h"
 
 #include <algorithm>

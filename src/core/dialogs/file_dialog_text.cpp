@@ -1,3 +1,4 @@
+// CFileDialog's filter list and the file names a selection returns.
 #include "core/dialogs/file_dialog_text.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The error framework behind the traps (module ErrTrap31): the call stack and the top of the climb.
 #include "core/errors/error_framework.h"
 
 #include <cwchar>

@@ -1,3 +1,4 @@
+// The error report's text and the log file ErrorReport.txt.
 #include "core/errors/error_report.h"
 
 #include <algorithm>

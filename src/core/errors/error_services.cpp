@@ -1,3 +1,4 @@
+// The installed error services and the error raised when none is installed.
 #include "core/errors/error_services.h"
 
 #include "core/runtime/runtime_error.h"

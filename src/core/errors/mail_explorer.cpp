@@ -1,3 +1,4 @@
+// The report dialog's mail address and subject, and the file manager's command.
 #include "core/errors/mail_explorer.h"
 
 #include "core/runtime/text_replace.h"

@@ -1,3 +1,4 @@
+// Shrinking by area averages, rows and columns apart.
 #include "core/imaging/area_average.h"
 
 #include <algorithm>

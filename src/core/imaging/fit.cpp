@@ -1,3 +1,4 @@
+// Fit-to-box and placement arithmetic (AdjustImageDimensions and its neighbours).
 #include "core/imaging/fit.h"
 
 #include <algorithm>

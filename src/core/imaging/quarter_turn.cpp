@@ -1,3 +1,4 @@
+// The arithmetic of a quarter turn (module modGDI).
 #include "core/imaging/quarter_turn.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The program's own shrink of a large picture for drawing.
 #include "core/imaging/shrink.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Rounding half to even, checked integer conversions and division.
 #include "core/runtime/conversions.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// RuntimeError, the classic error record, and its classic texts.
 #include "core/runtime/runtime_error.h"
 
 namespace tpr {

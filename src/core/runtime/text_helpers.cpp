@@ -1,3 +1,4 @@
+// Small text operations of the core's rules.
 #include "core/runtime/text_helpers.h"
 
 namespace tpr {

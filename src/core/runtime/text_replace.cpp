@@ -1,3 +1,4 @@
+// Replacing every occurrence of a text, left to right.
 #include "core/runtime/text_replace.h"
 
 #include <cassert>

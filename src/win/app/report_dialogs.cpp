@@ -1,3 +1,4 @@
+// ProgramReportDialogs: the report dialog over the window the user works in, or on its own.
 #include "win/app/report_dialogs.h"
 
 #include <windows.h>

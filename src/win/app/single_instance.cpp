@@ -1,3 +1,4 @@
+// The single-instance rule (module mPrevInstance).
 #include "win/app/single_instance.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The entry procedure Main (module mMain), the message loop and the run around them.
 #include "win/app/startup.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The Windows entry point: hands over to the program's run.
 #include <windows.h>
 
 #include "win/app/startup.h"

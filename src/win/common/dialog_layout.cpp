@@ -1,3 +1,4 @@
+// Controls made in code, measured and stacked in columns; the dialog's place on screen.
 #include "win/common/dialog_layout.h"
 
 #include <commctrl.h>

@@ -1,3 +1,4 @@
+// Existence tests, the loaded-window test and the special folders (module mSpecialFolders).
 #include "win/common/file_system.h"
 
 #include <windows.h>

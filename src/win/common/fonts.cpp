@@ -1,3 +1,4 @@
+// The interface font and how windows hand it to their controls.
 #include "win/common/fonts.h"
 
 

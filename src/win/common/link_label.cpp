@@ -1,3 +1,4 @@
+// LinkLabel: a label that is clicked like a button.
 #include "win/common/link_label.h"
 
 #include <windowsx.h>

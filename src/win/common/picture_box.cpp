@@ -1,3 +1,4 @@
+// PictureBox and ImageHolder: a picture shown at its upper-left corner, and one held unseen.
 #include "win/common/picture_box.h"
 
 #include <algorithm>

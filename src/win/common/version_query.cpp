@@ -1,3 +1,4 @@
+// The platform's narrow version query.
 #include "win/common/version_query.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// The platform's narrow version query, for the gate and the error log.
 #pragma once
 
 #include "core/common/os_version.h"

@@ -1,3 +1,4 @@
+// CFileDialog: the platform's Open and Save dialogs.
 #include "win/dialogs/file_dialog.h"
 
 #include <commdlg.h>

@@ -1,3 +1,4 @@
+// The report dialog (Form11): its controls, texts, layout and links.
 #include "win/dialogs/report_dialog.h"
 
 #include <commctrl.h>

@@ -1,3 +1,4 @@
+// Whether the file manager can be opened on a path: drive, disk and file.
 #include "win/errors/drives.h"
 
 #include "core/common/ui_texts.h"

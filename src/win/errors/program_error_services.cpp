@@ -1,3 +1,4 @@
+// ProgramErrorPlatform and ProgramLogFiles: the machine's facts and the log file on disk.
 #include "win/errors/program_error_services.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// Starting a mail and opening the file manager (module mCommon's launchers).
 #include "win/errors/shell_launch.h"
 
 #include "core/errors/mail_explorer.h"

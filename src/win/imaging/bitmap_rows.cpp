@@ -1,3 +1,4 @@
+// BitmapRows: a bitmap's pixels read a strip of rows at a time.
 #include "win/imaging/bitmap_rows.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// Quarter turns of a picture (module modGDI).
 #include "win/imaging/gdi_rotate.h"
 
 #include <algorithm>

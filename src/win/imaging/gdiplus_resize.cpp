@@ -1,3 +1,4 @@
+// GDI+ sessions and the resampling of a picture (module modGDIPlusResize).
 #include "win/imaging/gdiplus_resize.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// The program's own JPEG encoder at a chosen quality.
 #include "win/imaging/jpeg_writer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// MemoryBitmap and DibSurface: bitmaps GDI draws on off screen.
 #include "win/imaging/memory_bitmap.h"
 
 #include "core/runtime/runtime_error.h"

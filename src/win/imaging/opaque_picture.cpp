@@ -1,3 +1,4 @@
+// OpaqueOn: a picture with a transparent colour drawn on the view's background.
 #include "win/imaging/opaque_picture.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The probes of what GDI and GDI+ can be relied on for: PlgBltTurns, ShrinkPrefilters, JpegQualityHonoured.
 #include "win/imaging/platform_capabilities.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// ReducedBitmap: the shrink GDI+ lacks where it does not prefilter.
 #include "win/imaging/prefilter.h"
 
 #include "core/imaging/fit.h"

@@ -1,3 +1,4 @@
+// SaveJPG (module mSaveJPG): a picture written as a JPEG file at a quality.
 #include "win/imaging/save_jpg.h"
 
 #include "core/runtime/runtime_error.h"

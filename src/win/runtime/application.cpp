@@ -1,3 +1,4 @@
+// Application: the program's title, version, folder and running instance.
 #include "win/runtime/application.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// ApplicationWindow: the hidden window a later start finds and hands its command line to.
 #include "win/runtime/application_window.h"
 
 #include <new>

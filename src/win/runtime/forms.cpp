@@ -1,3 +1,4 @@
+// The collection of loaded forms.
 #include "win/runtime/forms.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// ImageList: the controls' icons, by tag.
 #include "win/runtime/image_list.h"
 
 namespace tpr::win {

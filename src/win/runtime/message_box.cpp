@@ -1,3 +1,4 @@
+// MsgBox: a message box under the application's title.
 #include "win/runtime/message_box.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// MsgBox: a message box under the application's title.
 #pragma once
 
 #include <string>

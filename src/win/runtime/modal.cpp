@@ -1,3 +1,4 @@
+// ModalLoop and the message pump that runs it.
 #include "win/runtime/modal.h"
 
 namespace tpr::win {

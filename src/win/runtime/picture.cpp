@@ -1,3 +1,4 @@
+// Picture: the platform's reference-counted picture object and LoadPicture.
 #include "win/runtime/picture.h"
 
 #include <cstring>

@@ -1,3 +1,4 @@
+// The screen's twips-per-pixel factors and the conversions between twips and pixels.
 #include "win/runtime/screen.h"
 
 #include <windows.h>

@@ -1,3 +1,4 @@
+// GetSetting and SaveSetting: the per-user settings store.
 #include "win/runtime/settings.h"
 
 #include <windows.h>

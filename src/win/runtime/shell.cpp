@@ -1,3 +1,4 @@
+// Starting documents, addresses and programs through the shell.
 #include "win/runtime/shell.h"
 
 #include <shellapi.h>

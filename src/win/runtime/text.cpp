@@ -1,3 +1,4 @@
+// Conversions between UTF-16 and the system code page.
 #include "win/runtime/text.h"
 
 #include <windows.h>
