@@ -40,40 +40,69 @@ private:
     Status status_ = Ok;
 };
 
-// The file being written, in the target's folder under a name not in use;
-// removed unless it has taken the target's place.
-class TemporaryFile {
-public:
-    explicit TemporaryFile(const std::wstring& target) {
-        const size_t slash = target.find_last_of(L"\\/");
-        const std::wstring folder =
-            slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
-        const std::wstring stem = folder + L"~tpr" + std::to_wstring(::GetCurrentProcessId()) + L"-";
-        for (unsigned n = 0; path_.empty(); ++n) {
-            std::wstring candidate = stem + std::to_wstring(n) + L".tmp";
-            // Anything but an existing file will do: a missing folder fails
-            // the write, with the encoder's status.
-            if (::GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES)
-                path_ = std::move(candidate);
-        }
+// A name in the target's folder not in use yet.
+std::wstring UnusedNameBeside(const std::wstring& target) {
+    const size_t slash = target.find_last_of(L"\\/");
+    const std::wstring folder = slash == std::wstring::npos ? std::wstring() : target.substr(0, slash + 1);
+    const std::wstring stem = folder + L"~tpr" + std::to_wstring(::GetCurrentProcessId()) + L"-";
+    for (unsigned n = 0;; ++n) {
+        std::wstring candidate = stem + std::to_wstring(n) + L".tmp";
+        // Anything but an existing file will do: a missing folder fails the
+        // write, with the encoder's status.
+        if (::GetFileAttributesW(candidate.c_str()) == INVALID_FILE_ATTRIBUTES) return candidate;
     }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-    ~TemporaryFile() {
+}
+
+// A file that is removed when it goes out of scope, unless released.
+class ScopedFile {
+public:
+    explicit ScopedFile(std::wstring path) : path_(std::move(path)) {}
+    ScopedFile(const ScopedFile&) = delete;
+    ScopedFile& operator=(const ScopedFile&) = delete;
+    ~ScopedFile() {
         if (!path_.empty()) ::DeleteFileW(path_.c_str());
     }
     const std::wstring& path() const { return path_; }
-
-    // False, with the platform's error, when it cannot replace the target.
-    bool Replace(const std::wstring& target) {
-        if (!::MoveFileExW(path_.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING)) return false;
-        path_.clear();
-        return true;
-    }
+    void Release() { path_.clear(); }
 
 private:
     std::wstring path_;
 };
+
+// Puts the written file in the target's place; false, with the platform's
+// error, when it cannot. An existing target is replaced in place, so that
+// it keeps its attributes and security; its old content is kept aside until
+// the new one is in, and put back should the exchange fail halfway.
+bool ReplaceTarget(ScopedFile& written, const std::wstring& target) {
+    const DWORD targetAttributes = ::GetFileAttributesW(target.c_str());
+    // Nothing there yet, or a folder, which nothing may replace: a plain move.
+    if (targetAttributes == INVALID_FILE_ATTRIBUTES || (targetAttributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        if (!::MoveFileExW(written.path().c_str(), target.c_str(), 0)) return false;
+        written.Release();
+        return true;
+    }
+    ScopedFile oldContent(UnusedNameBeside(target));
+    if (::ReplaceFileW(target.c_str(), written.path().c_str(), oldContent.path().c_str(),
+                       REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+        written.Release();
+        // Not every ReplaceFileW carries the attributes over (Wine's does
+        // not); giving them again changes nothing where it does.
+        constexpr DWORD kSettable = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                    FILE_ATTRIBUTE_NOT_CONTENT_INDEXED;
+        if (const DWORD kept = targetAttributes & kSettable) ::SetFileAttributesW(target.c_str(), kept);
+        return true;
+    }
+    const DWORD error = ::GetLastError();
+    // The target was moved aside but the new file could not take its name:
+    // the old content goes back under the target's name or, failing that,
+    // stays where it is; it is never removed.
+    if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT_2) {
+        ::MoveFileExW(oldContent.path().c_str(), target.c_str(), 0);
+        oldContent.Release();
+    }
+    ::SetLastError(error);
+    return false;
+}
 
 Status EncodeBitmap(OLE_HANDLE handle, const std::wstring& path, int32_t quality) {
     GpBitmap* created = nullptr;
@@ -110,7 +139,7 @@ Status WriteJpeg(GpBitmap* bitmap, const std::wstring& path, int32_t quality) {
 }
 
 void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality) {
-    TemporaryFile written(fileName);
+    ScopedFile written(UnusedNameBeside(fileName));
     Status status = Ok;
     {
         const SaveSession session;
@@ -118,7 +147,7 @@ void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quali
         if (status == Ok) status = EncodeBitmap(picture.Handle(), written.path(), quality);
     }
     if (status != Ok) RaiseSaveError(status);
-    if (!written.Replace(fileName)) RaiseSaveError(Win32Error);
+    if (!ReplaceTarget(written, fileName)) RaiseSaveError(Win32Error);
 }
 
 }  // namespace tpr::win

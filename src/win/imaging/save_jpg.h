@@ -13,7 +13,8 @@ namespace tpr::win {
 // Writes the picture's bitmap to fileName as a JPEG file, in a GDI+ session of
 // its own. The file is written under a temporary name in the same folder and
 // takes the target's place only once it is complete, so a failed save leaves
-// an existing file as it was. Failure raises error 5 "Cannot save the image.
+// an existing file as it was; a file replaced keeps its attributes and
+// security, as one overwritten in place would. Failure raises error 5 "Cannot save the image.
 // GDI+ Error:" followed by the first GDI+ status that was not Ok (7, the
 // platform's error, when the written file cannot take the target's place).
 // Where GDI+'s encoder ignores the quality (JpegQualityHonoured), the
