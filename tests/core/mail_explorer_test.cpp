@@ -1,3 +1,5 @@
+// The support mail and the log folder's links: the "mailto:" address, shell
+// and drive checks, and the drive facts the report dialog shows.
 #include "core/errors/mail_explorer.h"
 
 #include <gtest/gtest.h>

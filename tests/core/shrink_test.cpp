@@ -107,21 +107,6 @@ int LargestDeviation(const std::vector<uint32_t>& pixels, int32_t width, double 
     return static_cast<int>(std::lround(largest));
 }
 
-TEST(AreaAverage, OnePixelCheckerboardBecomesFlatGrey) {
-    for (uint32_t pixel : RowSource(400, 300, Checkerboard).AveragedTo(100, 75)) {
-        ASSERT_EQ(pixel, Grey(128)) << "127.5 rounds up";
-    }
-    // At 2.5 : 1 a target pixel covers 6.25 squares: the half squares leave
-    // 127.5 +- 127.5 x 0.25 / 6.25, nothing like the black and white a
-    // sampling resampler keeps.
-    int bright = 0;
-    for (uint32_t pixel : RowSource(20, 20, Checkerboard).AveragedTo(8, 8)) {
-        ASSERT_TRUE(pixel == Grey(133) || pixel == Grey(122)) << std::hex << pixel;
-        bright += pixel == Grey(133);
-    }
-    EXPECT_EQ(bright, 32);
-}
-
 TEST(AreaAverage, PartlyCoveredPixelsCountWithTheirShare) {
     const std::pair<std::vector<uint32_t>, std::vector<uint32_t>> cases[] = {
         {{0, 255, 0}, {85, 85}},           // each target takes half the middle pixel
