@@ -210,6 +210,11 @@ TEST(ShrinkForDrawing, HalvesWithWeightsOneThreeThreeOne) {
     const std::vector<uint32_t> expected{Grey(32), Grey(223)};
     EXPECT_EQ(RowSource(8, 1, [&](int32_t x, int32_t) { return level(x); }).ShrunkFor(2, 1).pixels, expected);
     EXPECT_EQ(RowSource(1, 8, [&](int32_t, int32_t y) { return level(y); }).ShrunkFor(1, 2).pixels, expected);
+    // Channels apart: one bright channel in each pixel.
+    EXPECT_EQ(RowSource(4, 1, [](int32_t x, int32_t) { return x < 2 ? 0xFF000000u : 0x000000FFu; })
+                  .ShrunkFor(1, 1)
+                  .pixels,
+              std::vector<uint32_t>{0x80000080u});
 }
 
 TEST(ShrinkForDrawing, FinePatternsLeaveNoFalsePattern) {
