@@ -27,23 +27,6 @@ std::vector<std::wstring> LinesOf(const std::wstring& text) {
     return lines;
 }
 
-TEST(ErrSplitName, SplitsBareNameAndParameterList) {
-    const struct {
-        const wchar_t *name, *bare, *parameters;
-    } cases[] = {
-        {L"mCommon.Spliting(sFullPath,point)", L"mCommon.Spliting", L"sFullPath,point"},
-        {L"mDrive.GetDriveNames()", L"mDrive.GetDriveNames", L""},
-        {L"Form1.bnOpen", L"Form1.bnOpen", L""},
-        {L"", L"", L""},
-        {L"Broken(", L"Broken", L""},
-    };
-    for (const auto& c : cases) {
-        const SplitName split = ErrSplitName(c.name);
-        EXPECT_EQ(split.bareName, c.bare) << c.name;
-        EXPECT_EQ(split.parameterNames, c.parameters) << c.name;
-    }
-}
-
 TEST(ErrFormatValue, WritesEachKindOfValue) {
     const struct {
         ErrValue value;
@@ -207,6 +190,8 @@ TEST(ErrorReport, CallStackLinesArePaddedToOneHundredAndFollowedByLongValues) {
         {L"m.P(a)", {ToErrValue(v20)}, {L"  Call Stack: m.P(a='" + v20 + L"') " + Dashes(56)}},
         {L"m.P(a)", {ToErrValue(L"vv")}, {L"  Call Stack: m.P(a='vv') " + Dashes(74)}},
         {L"mDrive.GetDriveNames()", {}, {L"  Call Stack: mDrive.GetDriveNames() " + Dashes(63)}},
+        {L"Broken(", {}, {L"  Call Stack: Broken() " + Dashes(77)}},
+        {L"", {}, {L"  Call Stack: () " + Dashes(83)}},
         // A longer line stays as it is.
         {L"Form1.DockCommandBarRightOf(BarToDock,BarOnLeft)",
          {ErrValue::Object(L"CommandBarDockedAtTopOfForm1"),
