@@ -232,7 +232,8 @@ std::wstring Entry(const std::wstring& os = L"Windows XP 5.1 build 2600 (Service
 
 TEST(ErrWriteLog, AppendsTheReportToTheLogFile) {
     const std::wstring name(kErrorReportFileName), elsewhere = L"D:\\logs\\errors.txt";
-    const std::wstring newLog = L"Please send this file to support@tessaly.example\r\n \r\n";
+    // A new log opens with the support request and a line of one blank.
+    const std::wstring newLog = FakePlatform().supportLine + L"\r\n \r\n";
     const struct {
         const char* what;
         std::wstring fileName, path, before;  // before: the file's content, empty when there is none
