@@ -2,7 +2,7 @@
 
 #include "core/imaging/fit.h"
 #include "core/main_window/status_texts.h"
-#include "error_service_fakes.h"
+#include "fake_error_services.h"
 #include "win/imaging/gdiplus_resize.h"
 #include "win/imaging/platform_capabilities.h"
 #include "win/imaging/prefilter.h"

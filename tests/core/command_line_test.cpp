@@ -1,3 +1,4 @@
+// Which command lines name a photo to open at start-up.
 #include "core/app/command_line.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,8 @@
+// The traps: how an error climbs from the failing procedure to its event
+// handler, what each trap adds to the report, and what reaches the log and
+// the report dialog.
+#include <gtest/gtest.h>
+
 #include <new>
 #include <stdexcept>
 
@@ -9,6 +14,18 @@ namespace tpr::err::testing {
 namespace {
 
 std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
+
+// The error a call raised; the test fails when it raised none.
+template <class Call>
+RuntimeError RaisedBy(Call&& call) {
+    try {
+        call();
+    } catch (const RuntimeError& e) {
+        return e;
+    }
+    ADD_FAILURE() << "no error was raised";
+    return RuntimeError(0);
+}
 
 struct CommandBarControl {};
 std::wstring ErrTypeName(const CommandBarControl&) { return L"CommandBarControl"; }
@@ -27,16 +44,13 @@ std::wstring SplitingFileName(const std::wstring& sFullPath) {
 void BnOpen() {
     LeafTrap(L"Form1.bnOpen", [] { SplitingFileName(L"C:\\Photos\\x.jpg"); });
 }
-void CommandBarsExecute(const CommandBarControl& control) {
-    TopLevelTrap(
-        L"Form1.CommandBars1_Execute(Control)", [] { BnOpen(); }, control);
-}
 
-using ErrTrap31Test = ErrorFrameworkTest;
+class TrapTest : public ::testing::Test, protected InstalledFakeErrorServices {};
 
-TEST_F(ErrTrap31Test, FailureThreeCallsBelowAHandlerGivesOneReportLoggedAndShownOnce) {
+TEST_F(TrapTest, FailureThreeCallsBelowAHandlerGivesOneReportLoggedAndShownOnce) {
     SetLastOsErrorReader([] { return uint32_t{5}; });
-    CommandBarsExecute(CommandBarControl{});
+    TopLevelTrap(
+        L"Form1.CommandBars1_Execute(Control)", [] { BnOpen(); }, CommandBarControl{});
 
     const std::wstring report =
         L"Invalid procedure call or argument \r\n"
@@ -52,19 +66,11 @@ TEST_F(ErrTrap31Test, FailureThreeCallsBelowAHandlerGivesOneReportLoggedAndShown
         Dashes(32) + L"\r\n" + L"  Call Stack: Form1.bnOpen() " + Dashes(71) + L"\r\n" +
         L"  Call Stack: Form1.CommandBars1_Execute(Control={CommandBarControl}) " + Dashes(30) + L"\r\n";
     EXPECT_EQ(ErrLastReport(), report);
-    EXPECT_EQ(files.files[kLogPath],
-              L"Please send this file to support@tessaly.example\r\n \r\n" + report +
-                  L"\r\n"
-                  L"Program path: C:\\Program Files\\Tessaly Photo Resizer\r\n"
-                  L"Error report path: C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\r\n"
-                  L"OS: Windows XP 5.1 build 2600 (Service Pack 3)\r\n\r\n\r\n");
+    EXPECT_NE(files.files[kLogPath].find(report), std::wstring::npos);
     EXPECT_EQ(dialogs.shownModal, std::vector<bool>{true});
-    // The event ended normally, and the error with it.
-    EXPECT_EQ(CurrentError().number, 0);
-    EXPECT_FALSE(ErrorContext().saved);
 }
 
-TEST_F(ErrTrap31Test, LeafTrapRaisesTheRecordedErrorWithTheReportSoFar) {
+TEST_F(TrapTest, LeafTrapRaisesTheRecordedErrorWithTheReportSoFar) {
     SetLastOsErrorReader([] { return uint32_t{87}; });
     const RuntimeError e = RaisedBy([] {
         LeafTrap(L"mDrive.GetDriveNames()", [] {
@@ -76,7 +82,7 @@ TEST_F(ErrTrap31Test, LeafTrapRaisesTheRecordedErrorWithTheReportSoFar) {
         });
     });
     EXPECT_EQ(e.number, kErrFileNotFound);
-    EXPECT_EQ(e.source, L"ErrTrap.ErrorIn");
+    EXPECT_EQ(e.source, kErrorInSource);
     EXPECT_EQ(e.helpFile, L"photo.hlp");
     EXPECT_EQ(e.helpContext, 4021);
     EXPECT_EQ(e.lastOsError, 87u);
@@ -89,113 +95,69 @@ TEST_F(ErrTrap31Test, LeafTrapRaisesTheRecordedErrorWithTheReportSoFar) {
     EXPECT_EQ(e.description.substr(e.description.size() - callStack.size()), callStack);
 }
 
-TEST_F(ErrTrap31Test, ProceduresWithoutParametersShowEmptyParentheses) {
-    for (const wchar_t* name : {L"mDrive.GetDriveNames()", L"Form1.Form_Load"}) {
-        ResetErrorFramework();
-        const RuntimeError e = RaisedBy([&] { LeafTrap(name, [] { Raise(kErrOverflow); }); });
-        const std::wstring bare = ErrSplitName(name).bareName;
-        EXPECT_NE(e.description.find(L"  Call Stack: " + bare + L"() --"), std::wstring::npos) << name;
-    }
-}
-
-TEST_F(ErrTrap31Test, CallerContinuesTheReportWithoutASecondHeader) {
-    const RuntimeError e = RaisedBy([] {
+TEST_F(TrapTest, CallerContinuesTheReportWithoutASecondHeader) {
+    const RuntimeError inner = RaisedBy([] { LeafTrap(L"Form1.SetNoImage", [] { Raise(kErrOverflow); }); });
+    const RuntimeError outer = RaisedBy([&] {
         LeafTrap(
-            L"mMain.FileExist(FilePath)", [] { LeafTrap(L"Form1.SetNoImage", [] { Raise(kErrOverflow); }); },
-            L"a.jpg");
+            L"mMain.FileExist(FilePath)", [&] { throw inner; }, L"a.jpg");
     });
-    const std::wstring& report = e.description;
-    EXPECT_EQ(report.find(L"  Method: "), report.rfind(L"  Method: "));
-    const size_t inner = report.find(L"  Call Stack: Form1.SetNoImage() ");
-    const size_t outer = report.find(L"  Call Stack: mMain.FileExist(FilePath='a.jpg') ");
-    ASSERT_NE(inner, std::wstring::npos);
-    ASSERT_NE(outer, std::wstring::npos);
-    EXPECT_LT(inner, outer);
+    EXPECT_EQ(outer.number, kErrOverflow);
+    EXPECT_EQ(outer.description,
+              inner.description + L"  Call Stack: mMain.FileExist(FilePath='a.jpg') " + Dashes(52) + L"\r\n");
 }
 
-TEST_F(ErrTrap31Test, QuietErrorsClimbUnchangedWithoutLogOrDialog) {
-    for (const int32_t number : {kQuietErrorFirst, kQuietErrorLast}) {
-        ResetErrorFramework();
-        const RuntimeError passed = RaisedBy(
-            [&] { LeafTrap(L"Form1.bnSave", [&] { throw RuntimeError(number, L"cancelled", L"Form1"); }); });
-        EXPECT_EQ(passed.number, number);
-        EXPECT_EQ(passed.description, L"cancelled");
-        EXPECT_EQ(passed.source, L"Form1");
-
-        TopLevelTrap(L"Form1.Form_Activate", [&] { LeafTrap(L"Form1.bnSave", [&] { Raise(number); }); });
-        EXPECT_EQ(ErrLastReport(), L"");
-    }
-    EXPECT_TRUE(files.files.empty());
-    EXPECT_EQ(files.folders.count(kLogFolder), 0u);
-    EXPECT_TRUE(dialogs.shownModal.empty());
-}
-
-TEST_F(ErrTrap31Test, QuietRangeBounds) {
+TEST(Traps, QuietErrorsClimbUnchangedOthersAreLoggedAndShown) {
     const struct {
         int32_t number;
         bool quiet;
-    } cases[] = {{kQuietErrorFirst - 1, false},
-                 {kQuietErrorFirst, true},
-                 {kQuietErrorLast, true},
-                 {ERRMAP_APP_FIRST, false},
-                 {5, false},
-                 {vbObjectError + 4500, true}};
+    } cases[] = {{kQuietErrorFirst - 1, false}, {kQuietErrorFirst, true},  {vbObjectError + 4500, true},
+                 {kQuietErrorLast, true},       {ERRMAP_APP_FIRST, false}, {5, false}};
     for (const auto& c : cases) {
-        ErrorContext().number = c.number;
-        EXPECT_EQ(ErrIsQuiet(), c.quiet) << c.number;
+        const InstalledFakeErrorServices services;
+        const RuntimeError passed = RaisedBy([&] {
+            LeafTrap(L"Form1.bnSave", [&] { throw RuntimeError(c.number, L"cancelled", L"Form1"); });
+        });
+        EXPECT_EQ(passed.number, c.number);
+        EXPECT_EQ(passed.description == L"cancelled" && passed.source == L"Form1", c.quiet) << c.number;
+
+        TopLevelTrap(L"Form1.Form_Activate", [&] { throw passed; });
+        EXPECT_EQ(ErrLastReport().empty(), c.quiet) << c.number;
+        EXPECT_EQ(services.files.files.empty(), c.quiet) << c.number;
+        EXPECT_EQ(services.dialogs.shownModal.size(), c.quiet ? 0u : 1u) << c.number;
     }
 }
 
-TEST_F(ErrTrap31Test, ErrorInWithNothingAtHandReportsLostInformation) {
-    const std::wstring report = ErrorIn(L"Form1.Form_Load", {}, kTopLevelTrapOptions);
-    const std::wstring lost =
-        L"ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error "
-        L"handler.";
-    EXPECT_EQ(report, lost +
-                          L" \r\n"
-                          L"  Time='12/06/26 14:05:09' App='Tessaly Photo Resizer:2.0.0' ADO-version='?' "
-                          L"Computer='PHOTOLAB' \r\n"
-                          L"  Method: Form1.Form_Load \r\n"
-                          L"  Number: -2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 "
-                          L"= ERR_GENERAL\r\n"
-                          L"  Source:  \r\n"
-                          L"  Description: " +
-                          lost + L"\r\n" + L"  Call Stack: Form1.Form_Load() " + Dashes(68) + L"\r\n");
-    EXPECT_EQ(CurrentError().number, ERRMAP_APP_FIRST);
-    EXPECT_EQ(CurrentError().source, L"ErrTrap.ErrorIn");
+TEST(Traps, TheDialogFollowsTheLogAndEachCanFailAlone) {
+    const struct {
+        const char* what;
+        bool services, mainWindowLoaded, failToShow;
+        int failingOpens;
+        bool logged;
+        std::vector<bool> shownModal;
+    } cases[] = {
+        {"modal over the main window", true, true, false, 0, true, {true}},
+        {"modeless while the main window is not loaded", true, false, false, 0, true, {false}},
+        {"logged before a dialog that fails", true, true, true, 0, true, {}},
+        {"shown though the log stays locked", true, true, false, -1, false, {true}},
+        {"without services the event still ends", false, true, false, 0, false, {}},
+    };
+    for (const auto& c : cases) {
+        InstalledFakeErrorServices services;
+        services.dialogs.mainWindowLoaded = c.mainWindowLoaded;
+        services.dialogs.failToShow = c.failToShow;
+        services.files.failingOpens = c.failingOpens;
+        if (!c.services) InstallErrorServices({});
+        TopLevelTrap(L"Form11.Label55_Click", [] { Raise(kErrFileNotFound); });
+        const std::wstring& log = services.files.files[kLogPath];
+        EXPECT_EQ(log.find(L"  Method: Form11.Label55_Click") != std::wstring::npos, c.logged) << c.what;
+        EXPECT_EQ(services.dialogs.shownModal, c.shownModal) << c.what;
+        // The event ended normally, and the error with it: the next starts afresh.
+        EXPECT_EQ(CurrentError().number, 0) << c.what;
+        EXPECT_FALSE(ErrorContext().saved) << c.what;
+    }
 }
 
-TEST_F(ErrTrap31Test, ErrorInWithoutReportOptionOnlyReraises) {
-    CurrentError().number = kErrTypeMismatch;
-    CurrentError().description = L"Type mismatch";
-    const RuntimeError e = RaisedBy([] { ErrorIn(L"Form1.bnOpen", {}, EI_RERAISE); });
-    EXPECT_EQ(e.number, kErrTypeMismatch);
-    EXPECT_EQ(e.description, L"Type mismatch");
-    EXPECT_EQ(ErrLastReport(), L"");
-}
-
-TEST_F(ErrTrap31Test, PreserveKeepsTheFirstCopyAndRecallRestoresIt) {
-    CurrentError() = {kErrFileNotFound, L"mMain", L"File not found", L"a.hlp", 77, 2, 30};
-    EXPECT_FALSE(ErrRetryQuery());
-    CurrentError() = {kErrOverflow, L"other", L"Overflow", L"", 0, 0, 0};
-    ErrPreserve();
-    const ErrorContextRecord& saved = ErrorContext();
-    EXPECT_TRUE(saved.saved);
-    EXPECT_EQ(saved.number, kErrFileNotFound);
-    EXPECT_EQ(saved.helpContext, L"77");
-    EXPECT_EQ(saved.line, 30);
-    EXPECT_EQ(saved.lastOsError, 2u);
-
-    ErrRecall();
-    const ErrorRecord& current = CurrentError();
-    EXPECT_EQ(current.number, kErrFileNotFound);
-    EXPECT_EQ(current.source, L"mMain");
-    EXPECT_EQ(current.description, L"File not found");
-    EXPECT_EQ(current.helpFile, L"a.hlp");
-    EXPECT_EQ(current.helpContext, 77);
-}
-
-TEST_F(ErrTrap31Test, StandardExceptionsBecomeClassicErrors) {
+TEST(Traps, StandardExceptionsBecomeClassicErrors) {
     const struct {
         void (*thrower)();
         int32_t number;
@@ -208,7 +170,7 @@ TEST_F(ErrTrap31Test, StandardExceptionsBecomeClassicErrors) {
         {[] { throw 42; }, 51, L"Internal error"},
     };
     for (const auto& c : cases) {
-        ResetErrorFramework();
+        const InstalledFakeErrorServices services;
         const RuntimeError e = RaisedBy([&] { LeafTrap(L"Form1.bnOpen", c.thrower); });
         EXPECT_EQ(e.number, c.number) << c.description;
         EXPECT_NE(e.description.find(L"  Description: " + std::wstring(c.description) + L"\r\n"),
@@ -217,39 +179,38 @@ TEST_F(ErrTrap31Test, StandardExceptionsBecomeClassicErrors) {
     }
 }
 
-TEST_F(ErrTrap31Test, DialogIsModelessWhileTheMainWindowIsNotLoaded) {
-    dialogs.mainWindowLoaded = false;
-    TopLevelTrap(L"mMain.Main", [] { Raise(kErrInvalidPicture); });
-    EXPECT_EQ(dialogs.shownModal, std::vector<bool>{false});
+TEST_F(TrapTest, ErrorInRecordsLostInformationAndReraisesOnlyWhenAsked) {
+    EXPECT_FALSE(ErrorIn(L"Form1.Form_Load", {}, kTopLevelTrapOptions).empty());
+    EXPECT_EQ(CurrentError().number, ERRMAP_APP_FIRST);
+    EXPECT_EQ(CurrentError().source, kErrorInSource);
+
+    ResetErrorFramework();
+    CurrentError().number = kErrTypeMismatch;
+    CurrentError().description = L"Type mismatch";
+    const RuntimeError e = RaisedBy([] { ErrorIn(L"Form1.bnOpen", {}, EI_RERAISE); });
+    EXPECT_EQ(e.number, kErrTypeMismatch);
+    EXPECT_EQ(e.description, L"Type mismatch");
+    EXPECT_EQ(ErrLastReport(), L"");
 }
 
-TEST_F(ErrTrap31Test, EachReportIsLoggedBeforeItsDialog) {
-    dialogs.failToShow = true;
-    TopLevelTrap(L"Form11.Label55_Click", [] { Raise(kErrFileNotFound); });
-    EXPECT_NE(files.files[kLogPath].find(L"  Method: Form11.Label55_Click"), std::wstring::npos);
-}
+TEST_F(TrapTest, PreserveKeepsTheFirstCopyAndRecallRestoresIt) {
+    CurrentError() = {kErrFileNotFound, L"mMain", L"File not found", L"a.hlp", 77, 2, 30};
+    EXPECT_FALSE(ErrRetryQuery());
+    CurrentError() = {kErrOverflow, L"other", L"Overflow", L"", 0, 0, 0};
+    ErrPreserve();
+    const ErrorContextRecord& saved = ErrorContext();
+    EXPECT_TRUE(saved.saved);
+    EXPECT_EQ(saved.helpContext, L"77");
+    EXPECT_EQ(saved.line, 30);
+    EXPECT_EQ(saved.lastOsError, 2u);
 
-TEST_F(ErrTrap31Test, FailuresOfTheServicesEndTheEventAndLeaveTheFrameworkReady) {
-    InstallErrorServices({});
-    TopLevelTrap(L"Form1.Form_Resize", [] { Raise(kErrOverflow); });
-    // The header stopped at the first fact it could not get; the call-stack
-    // line still followed.
-    EXPECT_EQ(ErrLastReport(),
-              L"%Descr% \r\n"
-              L"  Time='%Time%' App='%App%:%Ver%' ADO-version='%ADOVersion%' Computer='%Comp%' \r\n"
-              L"  Method: Form1.Form_Resize \r\n"
-              L"  Number: %ErrNum% = &H%ErrHex% = vbObjectError %ErrNumRel1% = ERRMAP_APP_FIRST %ErrNumRel2% "
-              L"%ErrStd%\r\n"
-              L"  Source: %Source% \r\n"
-              L"  Description: %Descr%\r\n"
-              L"  Call Stack: Form1.Form_Resize() " +
-                  Dashes(66) + L"\r\n");
-    EXPECT_FALSE(ErrorContext().saved);
-
-    InstallErrorServices({&platform, &files, &dialogs});
-    TopLevelTrap(L"Form1.Form_Load", [] { Raise(kErrFileNotFound); });
-    EXPECT_EQ(ErrLastReport().rfind(L"File not found \r\n", 0), 0u);
-    EXPECT_EQ(dialogs.shownModal.size(), 1u);
+    ErrRecall();
+    const ErrorRecord& current = CurrentError();
+    EXPECT_EQ(current.number, kErrFileNotFound);
+    EXPECT_EQ(current.source, L"mMain");
+    EXPECT_EQ(current.description, L"File not found");
+    EXPECT_EQ(current.helpFile, L"a.hlp");
+    EXPECT_EQ(current.helpContext, 77);
 }
 
 }  // namespace

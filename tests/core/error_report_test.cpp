@@ -1,9 +1,11 @@
+// The error report's text, line by line, the argument values it shows, and
+// the log file it is appended to.
 #include "core/errors/error_report.h"
 
-#include <cmath>
+#include <gtest/gtest.h>
+
 #include <limits>
 
-#include "core/errors/trap.h"
 #include "fake_error_services.h"
 
 namespace tpr::err::testing {
@@ -23,36 +25,6 @@ std::vector<std::wstring> LinesOf(const std::wstring& text) {
         start = end + 2;
     }
     return lines;
-}
-
-class ErrReportTest : public ErrorFrameworkTest {
-protected:
-    // The report a top-level trap makes of an error raised in it.
-    std::wstring ReportFor(int32_t number, const std::wstring& description,
-                           std::wstring_view name = L"Form1.bnOpen", const ErrArgs& args = {},
-                           uint32_t lastOsError = 0) {
-        CurrentError() = ErrorRecord{number, L"Form1", description, L"", 0, lastOsError, 0};
-        return ErrorIn(name, args, kTopLevelTrapOptions);
-    }
-};
-
-TEST(ErrSplitName, SplitsBareNameAndParameterList) {
-    const struct {
-        const wchar_t* name;
-        const wchar_t* bare;
-        const wchar_t* parameters;
-    } cases[] = {
-        {L"mCommon.Spliting(sFullPath,point)", L"mCommon.Spliting", L"sFullPath,point"},
-        {L"mDrive.GetDriveNames()", L"mDrive.GetDriveNames", L""},
-        {L"Form1.bnOpen", L"Form1.bnOpen", L""},
-        {L"", L"", L""},
-        {L"Broken(", L"Broken", L""},
-    };
-    for (const auto& c : cases) {
-        const SplitName split = ErrSplitName(c.name);
-        EXPECT_EQ(split.bareName, c.bare) << c.name;
-        EXPECT_EQ(split.parameterNames, c.parameters) << c.name;
-    }
 }
 
 TEST(ErrFormatValue, WritesEachKindOfValue) {
@@ -88,72 +60,93 @@ TEST(ErrFormatValue, WritesEachKindOfValue) {
     for (const auto& c : cases) EXPECT_EQ(ErrFormatValue(c.value), c.text);
 }
 
-TEST_F(ErrReportTest, ArgumentsPairWithNamesAndLongValuesAreDeferred) {
-    const std::wstring s38(38, L'x');
-    const std::wstring s39(39, L'y');
-    EXPECT_EQ(ErrFormatArgs(L"a,b", {ToErrValue(1), ToErrValue(s38)}), L"a=1, b='" + s38 + L"'");
-    EXPECT_EQ(ErrorContext().deferredValues, L"");
-
-    // Fewer names than values: the rest print without a name.
-    EXPECT_EQ(ErrFormatArgs(L"a", {ToErrValue(1), ToErrValue(2)}), L"a=1, 2");
-    EXPECT_EQ(ErrFormatArgs(L"", {}), L"");
-
-    EXPECT_EQ(ErrFormatArgs(L"sFullPath,Body", {ToErrValue(s39), ToErrValue(L"one\r\ntwo")}),
-              L"sFullPath={Text}, Body={Text}");
-    EXPECT_EQ(ErrorContext().deferredValues,
-              L"    Value Of sFullPath:\r\n"
-              L"      '" +
-                  s39 +
-                  L"'\r\n"
-                  L"    Value Of Body:\r\n"
-                  L"      'one\r\n"
-                  L"      two'");
-}
-
-TEST_F(ErrReportTest, DeferredValueFollowsItsCallStackLine) {
-    const std::wstring path = L"C:\\Documents and Settings\\ann\\My Pictures\\holiday.jpg";
-    const std::vector<std::wstring> lines = LinesOf(
-        ReportFor(kErrFileNotFound, L"File not found", L"mMain.FileExist(FilePath)", {ToErrValue(path)}));
-    ASSERT_EQ(lines.size(), 9u);
-    EXPECT_EQ(lines[6], L"  Call Stack: mMain.FileExist(FilePath={Text}) " + Dashes(53));
-    EXPECT_EQ(lines[7], L"    Value Of FilePath:");
-    EXPECT_EQ(lines[8], L"      '" + path + L"'");
-    EXPECT_EQ(ErrorContext().deferredValues, L"");
-}
-
-TEST_F(ErrReportTest, CallStackLinesArePaddedToOneHundredOnly) {
-    const std::wstring name = L"m.P(a)";
+TEST(ErrFormatArgs, PairsNamesWithValuesAndDefersLongValues) {
+    const std::wstring s38(38, L'x'), s39(39, L'y');
     const struct {
-        size_t valueLength;  // string argument without its quotes
-        size_t padding;
-    } cases[] = {{20, 100 - 44}, {2, 100 - 26}};
-    for (const auto& c : cases) {
-        ResetErrorFramework();
-        const std::wstring value(c.valueLength, L'v');
-        const std::vector<std::wstring> lines = LinesOf(ReportFor(5, L"x", name, {ToErrValue(value)}));
-        EXPECT_EQ(lines.back(), L"  Call Stack: m.P(a='" + value + L"') " + Dashes(c.padding));
-    }
-
-    // A line already longer than 100 characters stays as it is.
-    ResetErrorFramework();
-    const std::wstring longName = L"Form1.DockCommandBarRightOf(BarToDock,BarOnLeft)";
-    const ErrArgs bars{ErrValue::Object(L"CommandBarDockedAtTopOfForm1"),
-                       ErrValue::Object(L"CommandBarDockedLeftOfTheFirst")};
-    const std::wstring expected =
-        L"  Call Stack: Form1.DockCommandBarRightOf(BarToDock={CommandBarDockedAtTopOfForm1}, "
-        L"BarOnLeft={CommandBarDockedLeftOfTheFirst}) ";
-    ASSERT_GT(expected.size(), 100u);
-    EXPECT_EQ(LinesOf(ReportFor(5, L"x", longName, bars)).back(), expected);
-
-    EXPECT_EQ(ErrPadRight(std::wstring(100, L'a'), L'-', 100), std::wstring(100, L'a'));
-    EXPECT_EQ(ErrPadRight(L"ab", L'*', 5), L"ab***");
-}
-
-TEST_F(ErrReportTest, NumberLineRelatesTheNumberToBothBases) {
-    const struct {
-        int32_t number;
-        const wchar_t* line;
+        const wchar_t* names;
+        ErrArgs args;
+        std::wstring items, deferred;
     } cases[] = {
+        {L"a,b", {ToErrValue(1), ToErrValue(s38)}, L"a=1, b='" + s38 + L"'", L""},
+        {L"a", {ToErrValue(1), ToErrValue(2)}, L"a=1, 2", L""},  // values beyond the names go unnamed
+        {L"", {}, L"", L""},
+        {L"sFullPath,Body",
+         {ToErrValue(s39), ToErrValue(L"one\r\ntwo")},
+         L"sFullPath={Text}, Body={Text}",
+         L"    Value Of sFullPath:\r\n      '" + s39 +
+             L"'\r\n    Value Of Body:\r\n      'one\r\n      two'"},
+    };
+    for (const auto& c : cases) {
+        const InstalledFakeErrorServices services;
+        EXPECT_EQ(ErrFormatArgs(c.names, c.args), c.items) << c.names;
+        EXPECT_EQ(ErrorContext().deferredValues, c.deferred) << c.names;
+    }
+}
+
+// The lines of the report a top-level trap makes of an error raised in it,
+// on the machine of `services`.
+std::vector<std::wstring> ReportLines(int32_t number, std::wstring_view procedure = L"Form1.bnOpen",
+                                      const ErrArgs& args = {}, uint32_t lastOsError = 0) {
+    CurrentError() = ErrorRecord{number, L"Form1", L"100% done at %Time% %Descr%", L"", 0, lastOsError, 0};
+    return LinesOf(ErrorIn(procedure, args, kTopLevelTrapOptions));
+}
+
+TEST(ErrorReport, HeaderLines) {
+    const std::wstring lost(kLostErrorDescription);
+    const struct {
+        const char* what;
+        void (*arrange)(InstalledFakeErrorServices&);
+        int32_t number;
+        std::vector<std::wstring> header;  // empty: the line is not looked at
+    } cases[] = {
+        {"percent signs of values are kept",
+         [](InstalledFakeErrorServices& s) { s.platform.computerName = L"LAB%nl%"; },
+         5,
+         {L"100% done at %Time% %Descr% ",
+          L"  Time='12/06/26 14:05:09' App='Tessaly Photo Resizer:2.0.0' ADO-version='?' Computer='LAB%nl%' ",
+          L"  Method: Form1.bnOpen ", L"", L"  Source: Form1 ",
+          L"  Description: 100% done at %Time% %Descr%"}},
+        {"the user's separators and the component version",
+         [](InstalledFakeErrorServices& s) {
+             s.platform.dateSeparator = s.platform.timeSeparator = L".";
+             s.platform.now = {2009, 3, 1, 7, 0, 59};
+             s.platform.version = {2, 11, 305};
+             s.platform.adoVersion = L"2.8";
+         },
+         5,
+         {L"",
+          L"  Time='03.01.09 07.00.59' App='Tessaly Photo Resizer:2.11.305' ADO-version='2.8' "
+          L"Computer='PHOTOLAB' "}},
+        {"without services the header stops at the first fact",
+         [](InstalledFakeErrorServices&) { InstallErrorServices({}); },
+         5,
+         {L"%Descr% ", L"  Time='%Time%' App='%App%:%Ver%' ADO-version='%ADOVersion%' Computer='%Comp%' ",
+          L"  Method: Form1.bnOpen ",
+          L"  Number: %ErrNum% = &H%ErrHex% = vbObjectError %ErrNumRel1% = ERRMAP_APP_FIRST %ErrNumRel2% "
+          L"%ErrStd%",
+          L"  Source: %Source% ", L"  Description: %Descr%", L"  Call Stack: Form1.bnOpen() " + Dashes(71)}},
+        {"lost information",
+         [](InstalledFakeErrorServices&) {},
+         0,
+         {lost + L" ", L"", L"",
+          L"  Number: -2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL",
+          L"", L"  Description: " + lost}},
+    };
+    for (const auto& c : cases) {
+        InstalledFakeErrorServices services;
+        c.arrange(services);
+        const std::vector<std::wstring> lines = ReportLines(c.number);
+        ASSERT_GE(lines.size(), c.header.size()) << c.what;
+        for (size_t i = 0; i < c.header.size(); ++i) {
+            if (!c.header[i].empty()) {
+                EXPECT_EQ(lines[i], c.header[i]) << c.what;
+            }
+        }
+    }
+}
+
+TEST(ErrorReport, NumberLineRelatesTheNumberToBothBases) {
+    const std::pair<int32_t, const wchar_t*> cases[] = {
         {vbObjectError + 13,
          L"  Number: -2147221491 = &H8004000D = vbObjectError + 13 = ERRMAP_APP_FIRST - 5185 "},
         {-1, L"  Number: -1 = &HFFFFFFFF = vbObjectError + 2147221503 = ERRMAP_APP_FIRST + 2147216305 "},
@@ -163,133 +156,122 @@ TEST_F(ErrReportTest, NumberLineRelatesTheNumberToBothBases) {
         {std::numeric_limits<int32_t>::min(),
          L"  Number: -2147483648 = &H80000000 = vbObjectError - 262144 = ERRMAP_APP_FIRST - 267342 "},
     };
-    for (const auto& c : cases) {
-        ResetErrorFramework();
-        EXPECT_EQ(LinesOf(ReportFor(c.number, L"x"))[3], c.line);
+    for (const auto& [number, line] : cases) {
+        const InstalledFakeErrorServices services;
+        EXPECT_EQ(ReportLines(number).at(3), line);
     }
 }
 
-TEST_F(ErrReportTest, PercentSignsOfValuesAreKept) {
-    platform.computerName = L"LAB%nl%";
-    const std::vector<std::wstring> lines = LinesOf(ReportFor(5, L"100% done at %Time% %Descr%"));
-    EXPECT_EQ(lines[0], L"100% done at %Time% %Descr% ");
-    EXPECT_EQ(
-        lines[1],
-        L"  Time='12/06/26 14:05:09' App='Tessaly Photo Resizer:2.0.0' ADO-version='?' Computer='LAB%nl%' ");
-    EXPECT_EQ(lines[5], L"  Description: 100% done at %Time% %Descr%");
-}
-
-TEST_F(ErrReportTest, HeaderTakesTheUsersSeparatorsAndTheComponentVersion) {
-    platform.dateSeparator = L".";
-    platform.timeSeparator = L".";
-    platform.now = {2009, 3, 1, 7, 0, 59};
-    platform.version = {2, 11, 305};
-    platform.adoVersion = L"2.8";
-    EXPECT_EQ(LinesOf(ReportFor(5, L"x"))[1],
-              L"  Time='03.01.09 07.00.59' App='Tessaly Photo Resizer:2.11.305' ADO-version='2.8' "
-              L"Computer='PHOTOLAB' ");
-}
-
-TEST_F(ErrReportTest, ApiErrorLineOnlyForCodesThatMeanSomething) {
-    platform.osMessages[32] = L"The process cannot access the file\r\n because it is being used.\r\n\0"s;
-    const struct {
-        uint32_t code;
-        const wchar_t* line;  // the line after the header, or nothing
-    } cases[] = {
+TEST(ErrorReport, ApiErrorLineOnlyForCodesThatMeanSomething) {
+    const std::wstring noApiError = L"  Call Stack: Form1.bnOpen() " + Dashes(71);
+    const std::pair<uint32_t, std::wstring> cases[] = {
         {5, L"  API Error: (5) Access is denied."},
         {32, L"  API Error: (32) The process cannot access the file because it is being used."},
         {0x80070005u, L"  API Error: (-2147024891) "},
-        {0, nullptr},
-        {203, nullptr},
+        {0, noApiError},
+        {203, noApiError},
     };
-    for (const auto& c : cases) {
-        ResetErrorFramework();
-        const std::vector<std::wstring> lines = LinesOf(ReportFor(5, L"x", L"Form1.bnOpen", {}, c.code));
-        const std::wstring afterHeader = lines.at(6);
-        if (c.line) {
-            EXPECT_EQ(afterHeader, c.line);
-        } else {
-            EXPECT_EQ(afterHeader.rfind(L"  Call Stack: ", 0), 0u) << c.code;
-        }
+    for (const auto& [code, line] : cases) {
+        InstalledFakeErrorServices services;
+        services.platform.osMessages[32] =
+            L"The process cannot access the file\r\n because it is being used.\r\n\0"s;
+        EXPECT_EQ(ReportLines(5, L"Form1.bnOpen", {}, code).at(6), line) << code;
     }
 }
 
-TEST_F(ErrReportTest, QuietErrorAddsNoLines) {
-    ErrorContext().number = kQuietErrorFirst;
-    ErrorContext().reportText = L"kept";
-    ErrAddLine(L"more");
-    EXPECT_EQ(ErrorContext().reportText, L"kept");
+TEST(ErrorReport, CallStackLinesArePaddedToOneHundredAndFollowedByLongValues) {
+    const std::wstring path = L"C:\\Documents and Settings\\ann\\My Pictures\\holiday.jpg";
+    const std::wstring v20(20, L'v');
+    const struct {
+        std::wstring procedure;
+        ErrArgs args;
+        std::vector<std::wstring> lines;  // from the first call-stack line on
+    } cases[] = {
+        {L"m.P(a)", {ToErrValue(v20)}, {L"  Call Stack: m.P(a='" + v20 + L"') " + Dashes(56)}},
+        {L"m.P(a)", {ToErrValue(L"vv")}, {L"  Call Stack: m.P(a='vv') " + Dashes(74)}},
+        {L"mDrive.GetDriveNames()", {}, {L"  Call Stack: mDrive.GetDriveNames() " + Dashes(63)}},
+        {L"Broken(", {}, {L"  Call Stack: Broken() " + Dashes(77)}},
+        {L"", {}, {L"  Call Stack: () " + Dashes(83)}},
+        // A longer line stays as it is.
+        {L"Form1.DockCommandBarRightOf(BarToDock,BarOnLeft)",
+         {ErrValue::Object(L"CommandBarDockedAtTopOfForm1"),
+          ErrValue::Object(L"CommandBarDockedLeftOfTheFirst")},
+         {L"  Call Stack: Form1.DockCommandBarRightOf(BarToDock={CommandBarDockedAtTopOfForm1}, "
+          L"BarOnLeft={CommandBarDockedLeftOfTheFirst}) "}},
+        {L"mMain.FileExist(FilePath)",
+         {ToErrValue(path)},
+         {L"  Call Stack: mMain.FileExist(FilePath={Text}) " + Dashes(53), L"    Value Of FilePath:",
+          L"      '" + path + L"'"}},
+    };
+    for (const auto& c : cases) {
+        const InstalledFakeErrorServices services;
+        const std::vector<std::wstring> lines = ReportLines(5, c.procedure, c.args);
+        EXPECT_EQ(std::vector<std::wstring>(lines.begin() + 6, lines.end()), c.lines) << c.procedure;
+        EXPECT_EQ(ErrorContext().deferredValues, L"") << c.procedure << ": written once";
+    }
 }
 
-TEST_F(ErrReportTest, LastReportFallsBackToTheRecordedError) {
+TEST(ErrLastReport, FallsBackToTheDescriptionOfARecordedError) {
+    const InstalledFakeErrorServices services;
     EXPECT_EQ(ErrLastReport(), L"");
-    ErrorContext().source = L"ErrTrap.ErrorIn";
+    ErrorContext().source = kErrorInSource;
     CurrentError().description = L"report carried by the error";
     EXPECT_EQ(ErrLastReport(), L"report carried by the error");
     ErrorContext().reportText = L"report text";
     EXPECT_EQ(ErrLastReport(), L"report text");
 }
 
-// The log file.
-
-const wchar_t kEntryTail[] =
-    L"\r\n"
-    L"Program path: C:\\Program Files\\Tessaly Photo Resizer\r\n"
-    L"Error report path: C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\r\n"
-    L"OS: Windows XP 5.1 build 2600 (Service Pack 3)\r\n\r\n\r\n";
-
-TEST_F(ErrReportTest, FirstEntryOpensTheFileWithTheSupportRequest) {
-    ErrorContext().reportText = L"first\r\n";
-    EXPECT_TRUE(ErrWriteLog(L"ErrorReport.txt"));
-    EXPECT_EQ(files.folders.count(kLogFolder), 1u);
-    EXPECT_EQ(
-        files.files[kLogPath],
-        std::wstring(L"Please send this file to support@tessaly.example\r\n \r\nfirst\r\n") + kEntryTail);
-
-    ErrorContext().reportText = L"second\r\n";
-    platform.os = {};  // a failed version query prints empty fields
-    EXPECT_TRUE(ErrWriteLog(L"ErrorReport.txt"));
-    EXPECT_EQ(files.files[kLogPath],
-              std::wstring(L"Please send this file to support@tessaly.example\r\n \r\nfirst\r\n") +
-                  kEntryTail +
-                  L"second\r\n\r\n"
-                  L"Program path: C:\\Program Files\\Tessaly Photo Resizer\r\n"
-                  L"Error report path: C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\r\n"
-                  L"OS:   build  ()\r\n\r\n\r\n");
-    EXPECT_EQ(files.openWriters, 0);
-    EXPECT_TRUE(files.sleeps.empty());
+// The log entry of the report "r": the report and the facts of the machine.
+std::wstring Entry(const std::wstring& os = L"Windows XP 5.1 build 2600 (Service Pack 3)") {
+    return L"r\r\n\r\n"
+           L"Program path: C:\\Program Files\\Tessaly Photo Resizer\r\n"
+           L"Error report path: C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\r\n"
+           L"OS: " +
+           os + L"\r\n\r\n\r\n";
 }
 
-TEST_F(ErrReportTest, FileNameWithAFolderIsTheWholePath) {
+TEST(ErrWriteLog, AppendsTheReportToTheLogFile) {
+    const std::wstring name(kErrorReportFileName), elsewhere = L"D:\\logs\\errors.txt";
+    // A new log opens with the support request and a line of one blank.
+    const std::wstring newLog = FakePlatform().supportLine + L"\r\n \r\n";
+    const struct {
+        const char* what;
+        std::wstring fileName, path, before;  // before: the file's content, empty when there is none
+        int failingOpens;
+        std::wstring after;  // empty when nothing was written
+        int attempts, sleeps;
+    } cases[] = {
+        {"a new log opens with the support request", name, kLogPath, L"", 0, newLog + Entry(), 1, 0},
+        {"later entries follow the earlier", name, kLogPath, L"old\r\n", 0, L"old\r\n" + Entry(), 1, 0},
+        {"a file name with a folder is the path", elsewhere, elsewhere, L"old\r\n", 0, L"old\r\n" + Entry(),
+         1, 0},
+        {"a locked file is tried for a second", name, kLogPath, L"", -1, L"", 6, 6},
+        {"a file freed within the second is written", name, kLogPath, L"", 5, newLog + Entry(), 6, 5},
+    };
+    for (const auto& c : cases) {
+        InstalledFakeErrorServices services;
+        FakeFileSystem& files = services.files;
+        if (!c.before.empty()) files.files[c.path] = c.before;
+        files.failingOpens = c.failingOpens;
+        ErrorContext().reportText = L"r\r\n";
+
+        EXPECT_EQ(ErrWriteLog(c.fileName), !c.after.empty()) << c.what;
+        EXPECT_EQ(files.files.count(c.path) ? files.files[c.path] : L"", c.after) << c.what;
+        EXPECT_EQ(files.files.size(), c.before.empty() && c.after.empty() ? 0u : 1u) << c.what;
+        EXPECT_EQ(files.folders.count(kLogFolder), 1u) << c.what;
+        EXPECT_EQ(files.openAttempts, c.attempts) << c.what;
+        EXPECT_EQ(files.sleeps, std::vector<uint32_t>(c.sleeps, 200)) << c.what;
+        EXPECT_EQ(files.openWriters, 0) << c.what;
+    }
+
+    // Nothing without a report; a failed version query prints empty fields.
+    InstalledFakeErrorServices services;
+    services.platform.os = {};
+    EXPECT_FALSE(ErrWriteLog(name));
+    EXPECT_EQ(services.files.openAttempts + services.files.folders.count(kLogFolder), 0u);
     ErrorContext().reportText = L"r\r\n";
-    files.files[L"D:\\logs\\errors.txt"] = L"old\r\n";
-    EXPECT_TRUE(ErrWriteLog(L"D:\\logs\\errors.txt"));
-    EXPECT_EQ(files.files[L"D:\\logs\\errors.txt"], std::wstring(L"old\r\nr\r\n") + kEntryTail);
-    EXPECT_EQ(files.files.count(kLogPath), 0u);
-}
-
-TEST_F(ErrReportTest, NothingIsWrittenWithoutAReport) {
-    EXPECT_FALSE(ErrWriteLog(L"ErrorReport.txt"));
-    EXPECT_EQ(files.openAttempts, 0);
-    EXPECT_TRUE(files.files.empty());
-}
-
-TEST_F(ErrReportTest, LockedFileIsTriedForASecondThenSkipped) {
-    files.failingOpens = -1;
-    TopLevelTrap(L"Form1.Form_Activate", [] { Raise(kErrPermissionDenied); });
-    EXPECT_EQ(files.openAttempts, 6);
-    EXPECT_EQ(files.sleeps, std::vector<uint32_t>(6, 200));
-    EXPECT_TRUE(files.files.empty());
-    EXPECT_EQ(dialogs.shownModal.size(), 1u);
-}
-
-TEST_F(ErrReportTest, FileFreedWithinTheSecondIsWritten) {
-    files.failingOpens = 5;  // the sixth attempt, one second after the first
-    ErrorContext().reportText = L"r\r\n";
-    EXPECT_TRUE(ErrWriteLog(L"ErrorReport.txt"));
-    EXPECT_EQ(files.openAttempts, 6);
-    EXPECT_EQ(files.sleeps.size(), 5u);
-    EXPECT_NE(files.files[kLogPath].find(L"r\r\n\r\nProgram path: "), std::wstring::npos);
+    EXPECT_TRUE(ErrWriteLog(name));
+    EXPECT_EQ(services.files.files[kLogPath], newLog + Entry(L"  build  ()"));
 }
 
 }  // namespace

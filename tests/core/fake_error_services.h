@@ -1,41 +1,125 @@
-// The fixture that installs the fakes of the error framework's services
-// around each test.
+// Fakes of the error framework's services, shared by the core tests, the fuzz
+// targets, the Windows tests and the benchmark: a machine with a fixed clock
+// and name, an in-memory file system whose log can be held locked, and a
+// report dialog that only counts. Free of any test framework.
 #pragma once
 
-#include <gtest/gtest.h>
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+#include <vector>
 
 #include "core/errors/error_framework.h"
-#include "error_service_fakes.h"
+#include "core/errors/error_services.h"
+#include "core/runtime/runtime_error.h"
 
 namespace tpr::err::testing {
 
 inline constexpr wchar_t kLogFolder[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer";
 inline constexpr wchar_t kLogPath[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\\ErrorReport.txt";
 
-// Each test starts from a fresh framework with the fakes installed.
-class ErrorFrameworkTest : public ::testing::Test {
-protected:
-    void SetUp() override {
+class FakePlatform : public ErrorPlatform {
+public:
+    std::wstring appName = L"Tessaly Photo Resizer";
+    AppVersion version{2, 0, 0};
+    std::wstring programFolder = L"C:\\Program Files\\Tessaly Photo Resizer";
+    std::wstring computerName = L"PHOTOLAB";
+    LocalTime now{2026, 12, 6, 14, 5, 9};
+    std::wstring dateSeparator = L"/";
+    std::wstring timeSeparator = L":";
+    std::map<uint32_t, std::wstring> osMessages{{5, L"Access is denied.\r\n"}};
+    std::optional<std::wstring> adoVersion;
+    OsDescription os{L"Windows XP", L"5.1", L"2600", L"Service Pack 3"};
+    std::wstring supportLine = L"Please send this file to support@tessaly.example";
+
+    std::wstring AppName() override { return appName; }
+    AppVersion Version() override { return version; }
+    std::wstring ProgramFolder() override { return programFolder; }
+    std::wstring ComputerName() override { return computerName; }
+    LocalTime Now() override { return now; }
+    std::wstring DateSeparator() override { return dateSeparator; }
+    std::wstring TimeSeparator() override { return timeSeparator; }
+    std::wstring OsMessageText(uint32_t code) override { return osMessages[code]; }
+    std::optional<std::wstring> AdoVersion() override { return adoVersion; }
+    OsDescription Os() override { return os; }
+    std::wstring SupportRequestLine() override { return supportLine; }
+};
+
+class FakeFileSystem : public LogFileSystem {
+public:
+    std::wstring documents = L"C:\\Users\\ann\\Documents";
+    std::set<std::wstring> folders{L"C:\\Users\\ann\\Documents"};
+    std::map<std::wstring, std::wstring> files;
+    int failingOpens = 0;  // attempts to open that fail before one succeeds; -1: all fail
+    int openAttempts = 0;
+    int openWriters = 0;
+    uint64_t clockMs = 90000;
+    std::vector<uint32_t> sleeps;
+
+    std::wstring DocumentsFolder() override { return documents; }
+    bool FolderExists(const std::wstring& path) override { return folders.count(path) != 0; }
+    void CreateFolder(const std::wstring& path) override { folders.insert(path); }
+    bool FileExists(const std::wstring& path) override { return files.count(path) != 0; }
+    std::unique_ptr<LogWriter> OpenForAppend(const std::wstring& path) override {
+        ++openAttempts;
+        if (failingOpens != 0) {
+            if (failingOpens > 0) --failingOpens;
+            return nullptr;
+        }
+        return std::make_unique<Writer>(files[path], openWriters);
+    }
+    void Sleep(uint32_t milliseconds) override {
+        sleeps.push_back(milliseconds);
+        clockMs += milliseconds;
+    }
+    uint64_t MonotonicMilliseconds() override { return clockMs; }
+
+private:
+    class Writer : public LogWriter {
+    public:
+        Writer(std::wstring& file, int& openWriters) : file_(file), openWriters_(openWriters) {
+            ++openWriters_;
+        }
+        ~Writer() override { --openWriters_; }
+        void Write(std::wstring_view text) override { file_ += text; }
+
+    private:
+        std::wstring& file_;
+        int& openWriters_;
+    };
+};
+
+class FakeDialogs : public ReportDialogHost {
+public:
+    bool mainWindowLoaded = true;
+    bool failToShow = false;
+    std::vector<bool> shownModal;
+
+    bool IsMainWindowLoaded() override { return mainWindowLoaded; }
+    void ShowReportDialog(bool modal) override {
+        if (failToShow) Raise(kErrOutOfMemory);
+        shownModal.push_back(modal);
+    }
+};
+
+// The fakes, installed over a framework reset to its start-up state for this
+// object's life and removed after it, so that nothing of one test or fuzz
+// input (report, log, saved error) carries over to the next.
+class InstalledFakeErrorServices {
+public:
+    InstalledFakeErrorServices() {
         ResetErrorFramework();
         InstallErrorServices({&platform, &files, &dialogs});
     }
-    void TearDown() override {
+    ~InstalledFakeErrorServices() {
         InstallErrorServices({});
         ResetErrorFramework();
         SetLastOsErrorReader(nullptr);
     }
-
-    // The error a call raised; the test fails when it raised none.
-    template <class Call>
-    static RuntimeError RaisedBy(Call&& call) {
-        try {
-            call();
-        } catch (const RuntimeError& e) {
-            return e;
-        }
-        ADD_FAILURE() << "no error was raised";
-        return RuntimeError(0);
-    }
+    InstalledFakeErrorServices(const InstalledFakeErrorServices&) = delete;
+    InstalledFakeErrorServices& operator=(const InstalledFakeErrorServices&) = delete;
 
     FakePlatform platform;
     FakeFileSystem files;

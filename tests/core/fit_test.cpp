@@ -1,3 +1,5 @@
+// Fitting a photo into the work area: the fitted size, the centred drawing
+// rectangle, and the metafile header the drawing carries.
 #include "core/imaging/fit.h"
 
 #include <gtest/gtest.h>

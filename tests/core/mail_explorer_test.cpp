@@ -1,3 +1,5 @@
+// The support mail and the log folder's links: the "mailto:" address, shell
+// and drive checks, and the drive facts the report dialog shows.
 #include "core/errors/mail_explorer.h"
 
 #include <gtest/gtest.h>
@@ -30,23 +32,6 @@ TEST(BuildMailtoAddress, EscapesSubjectAndBodyAndAddsTheOtherFields) {
     for (const auto& c : cases) {
         EXPECT_EQ(BuildMailtoAddress(L"A", c.subject, c.body, c.cc, c.bcc, c.attachment), c.address);
     }
-}
-
-TEST(ShellErrorText, KnownCodesOnly) {
-    EXPECT_EQ(ShellErrorText(2), L"The specified file was not found.");
-    EXPECT_EQ(
-        ShellErrorText(31),
-        L"There is no application associated with the given file name extension. This error will also be "
-        L"returned if you attempt to print a file that is not printable.");
-    for (const int32_t code : {0, 3, 5, 8, 11, 26, 27}) EXPECT_NE(ShellErrorText(code), std::nullopt) << code;
-    for (const int32_t code : {1, 28, 29, 30, 32, 33, -1})
-        EXPECT_EQ(ShellErrorText(code), std::nullopt) << code;
-}
-
-TEST(ReportMailSubject, MajorAndMinorVersionOnly) {
-    EXPECT_EQ(ReportMailSubject(L"Tessaly Photo Resizer", {2, 0, 7}),
-              L"Tessaly Photo Resizer v2.0 Error report");
-    EXPECT_EQ(ReportMailSubject(L"T", {10, 12, 0}), L"T v10.12 Error report");
 }
 
 TEST(CheckFileManagerPath, ChecksDriveThenDiskThenFile) {
@@ -92,16 +77,29 @@ TEST(SplitDriveStrings, DropsTheEmptyPiecesAfterTheLastRoot) {
     EXPECT_TRUE(SplitDriveStrings(L"").empty());
 }
 
-TEST(DriveInfoItem, SerialNameAndFileSystem) {
+TEST(MailAndDriveTexts, SubjectShellErrorsAndDriveFacts) {
     const VolumeInformation volume{L"PHOTOS", 0x0A1B2C3D, L"NTFS"};
-    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoSerial), L"0A1B-2C3D");
-    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoVolumeName), L"PHOTOS");
-    EXPECT_EQ(DriveInfoItem(volume, kDriveInfoFileSystem), L"NTFS");
-    EXPECT_EQ(DriveInfoItem(volume, 0), std::nullopt);
-    EXPECT_EQ(DriveInfoItem(volume, 4), std::nullopt);
-    EXPECT_EQ(FormatVolumeSerial(0), L"0000-0000");
-    EXPECT_EQ(FormatVolumeSerial(0xFFFFFFFF), L"FFFF-FFFF");
-    EXPECT_EQ(FormatVolumeSerial(0x1234ABCD), L"1234-ABCD");
+    const std::pair<std::optional<std::wstring>, std::optional<std::wstring>> cases[] = {
+        // The subject names the major and minor version only.
+        {ReportMailSubject(L"Tessaly Photo Resizer", {2, 0, 7}), L"Tessaly Photo Resizer v2.0 Error report"},
+        {ReportMailSubject(L"T", {10, 12, 0}), L"T v10.12 Error report"},
+        {ShellErrorText(2), L"The specified file was not found."},
+        {ShellErrorText(31),
+         L"There is no application associated with the given file name extension. This error will also be "
+         L"returned if you attempt to print a file that is not printable."},
+        {DriveInfoItem(volume, kDriveInfoSerial), L"0A1B-2C3D"},
+        {DriveInfoItem(volume, kDriveInfoVolumeName), L"PHOTOS"},
+        {DriveInfoItem(volume, kDriveInfoFileSystem), L"NTFS"},
+        {DriveInfoItem(volume, 0), std::nullopt},
+        {DriveInfoItem(volume, 4), std::nullopt},
+        {FormatVolumeSerial(0), L"0000-0000"},
+        {FormatVolumeSerial(0xFFFFFFFF), L"FFFF-FFFF"},
+    };
+    for (const auto& [text, expected] : cases) EXPECT_EQ(text, expected);
+    // The other codes the shell reports have texts of their own; any other code none.
+    for (const int32_t code : {0, 3, 5, 8, 11, 26, 27}) EXPECT_NE(ShellErrorText(code), std::nullopt) << code;
+    for (const int32_t code : {1, 28, 29, 30, 32, 33, -1})
+        EXPECT_EQ(ShellErrorText(code), std::nullopt) << code;
 }
 
 }  // namespace

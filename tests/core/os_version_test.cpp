@@ -1,3 +1,4 @@
+// The system the program runs on: the start-up gate and the names it reports.
 #include "core/common/os_version.h"
 
 #include <gtest/gtest.h>

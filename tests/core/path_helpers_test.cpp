@@ -1,3 +1,4 @@
+// Splitting paths at a separator and at the last dot.
 #include "core/common/path_helpers.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// The four work-area presets and the window arithmetic around the work area.
 #include "core/main_window/presets.h"
 
 #include <gtest/gtest.h>

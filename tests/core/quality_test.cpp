@@ -1,3 +1,4 @@
+// The JPEG quality: read back from the settings and chosen from the list.
 #include "core/main_window/quality.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,5 @@
+// Shrinking a photo for drawing: the area average every target pixel takes,
+// and the smooth halving after it that leaves fine patterns no false rings.
 #include "core/imaging/shrink.h"
 
 #include <gtest/gtest.h>
@@ -6,17 +8,86 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
+#include <random>
 #include <vector>
 
-#include "row_source.h"
+#include "core/imaging/area_average.h"
 
 namespace tpr {
 namespace {
 
-PixelPicture Shrunk(const RowSource& source, int32_t drawnWidth, int32_t drawnHeight) {
-    return source.ReadBy([&](int32_t width, int32_t height, const SourceRowReader& rows) {
-        return ShrinkForDrawing(width, height, rows, drawnWidth, drawnHeight);
-    });
+uint32_t Grey(uint32_t level) { return level * 0x010101; }
+
+// A picture whose rows are separate allocations, so that a read past the end
+// of a row is caught, and which checks that its rows are read once each,
+// from the top.
+class RowSource {
+public:
+    RowSource(int32_t width, int32_t height, const std::function<uint32_t(int32_t, int32_t)>& pixel)
+        : width_(width), height_(height), rows_(static_cast<size_t>(height)) {
+        for (int32_t y = 0; y < height; ++y) {
+            for (int32_t x = 0; x < width; ++x) rows_[static_cast<size_t>(y)].push_back(pixel(x, y));
+        }
+    }
+
+    int32_t width() const { return width_; }
+    int32_t height() const { return height_; }
+    uint32_t at(int32_t x, int32_t y) const { return rows_[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
+
+    // What shrink(width, height, reader) gives.
+    template <class Shrink>
+    auto ReadBy(Shrink&& shrink) const {
+        int32_t next = 0;
+        auto result = shrink(width_, height_, [&](int32_t y) {
+            EXPECT_EQ(y, next++) << "rows are read once each, from the top";
+            return rows_.at(static_cast<size_t>(y)).data();
+        });
+        EXPECT_EQ(next, height_) << "every row is read";
+        return result;
+    }
+
+    std::vector<uint32_t> AveragedTo(int32_t targetWidth, int32_t targetHeight) const {
+        return ReadBy([&](int32_t width, int32_t height, const SourceRowReader& rows) {
+            return AreaAverage(width, height, rows, targetWidth, targetHeight);
+        });
+    }
+
+    PixelPicture ShrunkFor(int32_t drawnWidth, int32_t drawnHeight) const {
+        return ReadBy([&](int32_t width, int32_t height, const SourceRowReader& rows) {
+            return ShrinkForDrawing(width, height, rows, drawnWidth, drawnHeight);
+        });
+    }
+
+private:
+    int32_t width_, height_;
+    std::vector<std::vector<uint32_t>> rows_;
+};
+
+uint32_t Checkerboard(int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; }
+
+// The mean by definition: every source pixel weighted by the area it shares
+// with the target pixel, each channel apart, halves rounded up.
+uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targetWidth,
+                  int32_t targetHeight) {
+    // In units where a source pixel is target-long and a target pixel source-long.
+    const auto overlap = [](int64_t s, int64_t t, int64_t sourceLength, int64_t targetLength) {
+        return std::max<int64_t>(0, std::min((s + 1) * targetLength, (t + 1) * sourceLength) -
+                                        std::max(s * targetLength, t * sourceLength));
+    };
+    const int64_t total = int64_t{source.width()} * source.height();
+    uint32_t pixel = 0;
+    for (int k = 0; k < 4; ++k) {
+        int64_t sum = 0;
+        for (int32_t y = 0; y < source.height(); ++y) {
+            for (int32_t x = 0; x < source.width(); ++x) {
+                sum += overlap(x, tx, source.width(), targetWidth) *
+                       overlap(y, ty, source.height(), targetHeight) * ((source.at(x, y) >> (8 * k)) & 0xFF);
+            }
+        }
+        pixel |= static_cast<uint32_t>((2 * sum + total) / (2 * total)) << (8 * k);
+    }
+    return pixel;
 }
 
 // The largest distance of a colour channel from a level, away from the
@@ -27,20 +98,76 @@ int LargestDeviation(const std::vector<uint32_t>& pixels, int32_t width, double 
     double largest = 0;
     for (int32_t y = marginY; y < height - marginY; ++y) {
         for (int32_t x = marginX; x < width - marginX; ++x) {
-            const uint32_t pixel = pixels[static_cast<size_t>(y) * width + x];
             for (int k = 0; k < 3; ++k) {
-                largest = std::max(largest, std::abs(((pixel >> (8 * k)) & 0xFF) - level));
+                const uint32_t channel = (pixels[static_cast<size_t>(y) * width + x] >> (8 * k)) & 0xFF;
+                largest = std::max(largest, std::abs(channel - level));
             }
         }
     }
     return static_cast<int>(std::lround(largest));
 }
 
-TEST(ShrunkLength, TheDrawnLengthWhereTheSourceIsLonger) {
-    struct Case {
-        int32_t source, drawn, expected;
+TEST(AreaAverage, PartlyCoveredPixelsCountWithTheirShare) {
+    const std::pair<std::vector<uint32_t>, std::vector<uint32_t>> cases[] = {
+        {{0, 255, 0}, {85, 85}},           // each target takes half the middle pixel
+        {{255, 0, 0, 0, 0}, {102, 0}},     // 255 / 2.5
+        {{10, 20, 30, 40}, {13, 25, 38}},  // 12.5 and 37.5 round up
+        {{1, 2, 3, 4, 5, 6, 7}, {4}},
+        {{7}, {7}},
+        {{0, 0, 0, 255, 255, 255}, {0, 255}},  // an edge on a target boundary stays sharp
+        {{0, 0, 0, 0, 255, 255}, {0, 0, 85, 255}},
     };
-    const Case cases[] = {
+    for (const auto& [levels, targetLevels] : cases) {
+        const auto length = static_cast<int32_t>(levels.size());
+        const auto targetLength = static_cast<int32_t>(targetLevels.size());
+        std::vector<uint32_t> expected;
+        for (uint32_t level : targetLevels) expected.push_back(Grey(level));
+        const auto level = [&](int32_t i) { return Grey(levels[static_cast<size_t>(i)]); };
+        // Across and down: the two directions take different paths.
+        EXPECT_EQ(
+            RowSource(length, 1, [&](int32_t x, int32_t) { return level(x); }).AveragedTo(targetLength, 1),
+            expected)
+            << "row of " << length;
+        EXPECT_EQ(
+            RowSource(1, length, [&](int32_t, int32_t y) { return level(y); }).AveragedTo(1, targetLength),
+            expected)
+            << "column of " << length;
+    }
+}
+
+TEST(AreaAverage, MatchesTheMeanByDefinition) {
+    const struct {
+        int32_t width, height, targetWidth, targetHeight;
+    } cases[] = {
+        {7, 5, 3, 2},   {13, 11, 5, 4}, {16, 12, 4, 3}, {10, 10, 10, 3},
+        {9, 9, 9, 9},   {5, 600, 2, 1},  // more whole rows in one target than are summed unweighted at a time
+        {3, 700, 2, 3}, {600, 2, 7, 1}, {1, 1, 1, 1},
+    };
+    std::mt19937 random(20240607);
+    for (const auto& c : cases) {
+        const RowSource source(c.width, c.height,
+                               [&](int32_t, int32_t) { return static_cast<uint32_t>(random()); });
+        const auto shrunk = source.AveragedTo(c.targetWidth, c.targetHeight);
+        ASSERT_EQ(shrunk.size(), static_cast<size_t>(c.targetWidth) * c.targetHeight);
+        for (int32_t y = 0; y < c.targetHeight; ++y) {
+            for (int32_t x = 0; x < c.targetWidth; ++x) {
+                ASSERT_EQ(shrunk[static_cast<size_t>(y) * c.targetWidth + x],
+                          MeanOver(source, x, y, c.targetWidth, c.targetHeight))
+                    << c.width << "x" << c.height << " to " << c.targetWidth << "x" << c.targetHeight
+                    << " at " << x << "," << y;
+            }
+        }
+    }
+    // Full channels summed over many rows do not overflow.
+    for (uint32_t pixel : RowSource(3, 1000, [](int32_t, int32_t) { return 0xFFFFFFFFu; }).AveragedTo(2, 3)) {
+        EXPECT_EQ(pixel, 0xFFFFFFFFu);
+    }
+}
+
+TEST(ShrunkLength, TheDrawnLengthWhereTheSourceIsLonger) {
+    const struct {
+        int32_t source, drawn, expected;
+    } cases[] = {
         {4000, 800, 800},
         {801, 800, 800},
         {800, 800, 800},
@@ -49,16 +176,15 @@ TEST(ShrunkLength, TheDrawnLengthWhereTheSourceIsLonger) {
         {kLongestSide + 1, 800, kLongestSide + 1},
         {kLongestSide, 800, 800},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         EXPECT_EQ(ShrunkLength(c.source, c.drawn), c.expected) << c.source << " drawn at " << c.drawn;
     }
 }
 
 TEST(ShrinkForDrawing, EachSideTakesItsShrunkLength) {
-    struct Case {
+    const struct {
         int32_t width, height, drawnWidth, drawnHeight, expectedWidth, expectedHeight;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {400, 300, 80, 60, 80, 60},  // averaged to 160 x 120, then halved
         {120, 70, 80, 60, 80, 60},   // averaged straight to the drawing
         {400, 30, 80, 60, 80, 30},   // across only
@@ -67,11 +193,10 @@ TEST(ShrinkForDrawing, EachSideTakesItsShrunkLength) {
         {161, 121, 80, 60, 80, 60},  // just over twice
         {7, 5, 3, 2, 3, 2},
     };
-    for (const Case& c : cases) {
-        const RowSource source(c.width, c.height, [](int32_t x, int32_t y) {
-            return Grey(static_cast<uint32_t>((x * 7 + y * 13) % 256));
-        });
-        const PixelPicture shrunk = Shrunk(source, c.drawnWidth, c.drawnHeight);
+    for (const auto& c : cases) {
+        const PixelPicture shrunk = RowSource(c.width, c.height, [](int32_t x, int32_t y) {
+                                        return Grey(static_cast<uint32_t>((x * 7 + y * 13) % 256));
+                                    }).ShrunkFor(c.drawnWidth, c.drawnHeight);
         EXPECT_EQ(shrunk.width, c.expectedWidth) << c.width << "x" << c.height;
         EXPECT_EQ(shrunk.height, c.expectedHeight) << c.width << "x" << c.height;
         EXPECT_EQ(shrunk.pixels.size(), static_cast<size_t>(shrunk.width) * shrunk.height);
@@ -81,31 +206,28 @@ TEST(ShrinkForDrawing, EachSideTakesItsShrunkLength) {
 TEST(ShrinkForDrawing, HalvesWithWeightsOneThreeThreeOne) {
     // Averaged to 0 0 255 255, then (0 + 0 + 0 + 255) / 8 and
     // (0 + 765 + 765 + 255) / 8, the edge pixel standing in beyond the picture.
-    const std::vector<uint32_t> levels{0, 0, 0, 0, 255, 255, 255, 255};
+    const auto level = [](int32_t i) { return Grey(i < 4 ? 0 : 255); };
     const std::vector<uint32_t> expected{Grey(32), Grey(223)};
-    const RowSource row(8, 1, [&](int32_t x, int32_t) { return Grey(levels[static_cast<size_t>(x)]); });
-    EXPECT_EQ(Shrunk(row, 2, 1).pixels, expected);
-    const RowSource column(1, 8, [&](int32_t, int32_t y) { return Grey(levels[static_cast<size_t>(y)]); });
-    EXPECT_EQ(Shrunk(column, 1, 2).pixels, expected);
+    EXPECT_EQ(RowSource(8, 1, [&](int32_t x, int32_t) { return level(x); }).ShrunkFor(2, 1).pixels, expected);
+    EXPECT_EQ(RowSource(1, 8, [&](int32_t, int32_t y) { return level(y); }).ShrunkFor(1, 2).pixels, expected);
     // Channels apart: one bright channel in each pixel.
-    const RowSource channels(4, 1, [](int32_t x, int32_t) { return x < 2 ? 0xFF000000u : 0x000000FFu; });
-    EXPECT_EQ(Shrunk(channels, 1, 1).pixels, std::vector<uint32_t>{0x80000080u});
+    EXPECT_EQ(RowSource(4, 1, [](int32_t x, int32_t) { return x < 2 ? 0xFF000000u : 0x000000FFu; })
+                  .ShrunkFor(1, 1)
+                  .pixels,
+              std::vector<uint32_t>{0x80000080u});
 }
 
-TEST(ShrinkForDrawing, OnePixelCheckerboardBecomesFlatGrey) {
-    const RowSource checkerboard(400, 300, [](int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; });
-    const PixelPicture shrunk = Shrunk(checkerboard, 80, 60);
-    EXPECT_LE(LargestDeviation(shrunk.pixels, shrunk.width, 127.5), 2);
-}
+TEST(ShrinkForDrawing, FinePatternsLeaveNoFalsePattern) {
+    const PixelPicture board = RowSource(400, 300, Checkerboard).ShrunkFor(80, 60);
+    EXPECT_LE(LargestDeviation(board.pixels, board.width, 127.5), 2);
 
-TEST(ShrinkForDrawing, FineStripesLeaveNoFalsePattern) {
     // Stripes at 0.24 cycles per pixel, shrunk five times: an average alone
     // folds them into a false pattern of a fifth of their contrast.
     const RowSource stripes(1000, 2, [](int32_t x, int32_t) {
         return Grey(static_cast<uint32_t>(std::lround(127.5 + 127.5 * std::cos(2 * M_PI * 0.24 * x))));
     });
     EXPECT_GE(LargestDeviation(stripes.AveragedTo(200, 1), 200, 127.5), 15) << "the pattern that would alias";
-    const PixelPicture shrunk = Shrunk(stripes, 200, 1);
+    const PixelPicture shrunk = stripes.ShrunkFor(200, 1);
     ASSERT_EQ(shrunk.width, 200);
     EXPECT_LE(LargestDeviation(shrunk.pixels, shrunk.width, 127.5), 5);
 }

@@ -1,38 +1,35 @@
-#include "core/runtime/conversions.h"
-
+// The classic runtime's arithmetic and conversions, with its error numbers.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "core/runtime/conversions.h"
 #include "core/runtime/runtime_error.h"
 #include "error_number.h"
 
 namespace tpr {
 namespace {
 
-TEST(RoundToLong, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(RoundToLong(300.5), 300);
-    EXPECT_EQ(RoundToLong(301.5), 302);
-    EXPECT_EQ(RoundToLong(83.5), 84);
-    EXPECT_EQ(RoundToLong(-2.5), -2);
-    EXPECT_EQ(RoundToLong(-3.5), -4);
-    EXPECT_EQ(RoundToLong(133.333), 133);
-    EXPECT_EQ(RoundToLong(2147483647.4), 2147483647);
-}
-
-TEST(RoundToLong, OutOfRangeRaisesOverflow) {
-    EXPECT_EQ(ErrorNumberOf([] { RoundToLong(2147483647.5); }), kErrOverflow);
-    EXPECT_EQ(ErrorNumberOf([] { RoundToLong(-2147483649.0); }), kErrOverflow);
-    EXPECT_EQ(ErrorNumberOf([] { RoundToLong(std::nan("")); }), kErrOverflow);
+TEST(RoundToLong, HalvesGoToTheEvenNeighbourAndOutOfRangeOverflows) {
+    const std::pair<double, int32_t> cases[] = {{300.5, 300},
+                                                {301.5, 302},
+                                                {83.5, 84},
+                                                {-2.5, -2},
+                                                {-3.5, -4},
+                                                {133.333, 133},
+                                                {2147483647.4, 2147483647}};
+    for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToLong(value), rounded) << value;
+    for (const double value : {2147483647.5, -2147483649.0, std::nan("")}) {
+        EXPECT_EQ(ErrorNumberOf([&] { RoundToLong(value); }), kErrOverflow) << value;
+    }
     EXPECT_EQ(ErrorNumberOf([] { RoundToInteger(32767.5); }), kErrOverflow);
     EXPECT_EQ(RoundToInteger(-32768.4), -32768);
 }
 
 TEST(TextToInteger, ConvertsWholeNumbersAndRejectsText) {
-    EXPECT_EQ(TextToInteger(L"70"), 70);
-    EXPECT_EQ(TextToInteger(L" 100 "), 100);
-    EXPECT_EQ(TextToInteger(L"-1"), -1);
-    EXPECT_EQ(TextToInteger(L"2.5"), 2);
+    const std::pair<const wchar_t*, int16_t> cases[] = {
+        {L"70", 70}, {L" 100 ", 100}, {L"-1", -1}, {L"2.5", 2}};
+    for (const auto& [text, value] : cases) EXPECT_EQ(TextToInteger(text), value) << text;
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"abc"); }), kErrTypeMismatch);
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L""); }), kErrTypeMismatch);
     EXPECT_EQ(ErrorNumberOf([] { TextToInteger(L"40000"); }), kErrOverflow);

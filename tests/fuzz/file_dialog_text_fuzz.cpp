@@ -1,7 +1,8 @@
 // The file dialog's texts with any mask and any result buffer: a converted
 // filter is the mask without its outer blanks, "|" as NUL, ended by two
 // NULs; a split selection is the folder and exactly the names that follow it
-// in the buffer, whatever offsets the platform reports.
+// in the buffer up to the first empty one, whatever offsets the platform
+// reports.
 #include <algorithm>
 
 #include "core/dialogs/file_dialog_text.h"
@@ -13,67 +14,47 @@ namespace {
 using namespace std::string_literals;
 
 void CheckFilter(const std::wstring& mask) {
-    const std::wstring filter = ConvertFilter(mask);
-    if (mask.empty()) {
-        TPR_FUZZ_CHECK(filter.empty());
-        return;
-    }
-    TPR_FUZZ_CHECK(EndsWith(filter, L"\0\0"s));
-    const std::wstring_view list = std::wstring_view(filter).substr(0, filter.size() - 2);
-    TPR_FUZZ_CHECK(list.find(L'|') == std::wstring_view::npos);
-    TPR_FUZZ_CHECK(list.empty() || (list.front() != L' ' && list.back() != L' '));
-    // The mask is blanks, the list with NUL for "|", blanks.
-    std::wstring nulMask = mask;
-    for (wchar_t& c : nulMask) {
-        if (c == L'|') c = L'\0';
-    }
-    const size_t first = std::min(nulMask.find_first_not_of(L' '), nulMask.size());
-    TPR_FUZZ_CHECK(nulMask.compare(first, list.size(), list) == 0);
-    TPR_FUZZ_CHECK(nulMask.find_first_not_of(L' ', first + list.size()) == std::wstring::npos);
+    std::wstring expected = mask;
+    std::replace(expected.begin(), expected.end(), L'|', L'\0');
+    const size_t first = expected.find_first_not_of(L' ');
+    expected = first == std::wstring::npos
+                   ? L""
+                   : expected.substr(first, expected.find_last_not_of(L' ') + 1 - first);
+    TPR_FUZZ_CHECK(ConvertFilter(mask) == (mask.empty() ? L"" : expected + L"\0\0"s));
 }
 
-// Whether the name starting at `pos` is empty: the text ends, or a separator
-// (or, for blank-separated names, the closing NUL) comes at once.
-bool NameEndsAt(const std::wstring& file, size_t pos, bool explorerSeparator) {
-    if (pos >= file.size()) return true;
-    return file[pos] == L'\0' || (!explorerSeparator && file[pos] == L' ');
-}
-
-void CheckSelection(const std::wstring& file, int32_t fileOffset, int32_t extensionOffset,
-                    bool explorerSeparator) {
+void CheckSelection(const std::wstring& file, int32_t fileOffset, int32_t extensionOffset, bool explorer) {
     const std::optional<MultiSelection> selection =
-        SplitMultiSelection(file, fileOffset, extensionOffset, explorerSeparator);
-    if (file.empty()) {
-        TPR_FUZZ_CHECK(!selection);
+        SplitMultiSelection(file, fileOffset, extensionOffset, explorer);
+    if (file.empty() || extensionOffset != 0) {
+        // One chosen file: the buffer up to its NUL.
+        TPR_FUZZ_CHECK(selection.has_value() == !file.empty());
+        TPR_FUZZ_CHECK(!selection ||
+                       (selection->path.empty() &&
+                        selection->files == std::vector<std::wstring>{file.substr(0, file.find(L'\0'))}));
         return;
     }
-    if (extensionOffset != 0) {
-        TPR_FUZZ_CHECK(selection && selection->path.empty() && selection->files.size() == 1);
-        TPR_FUZZ_CHECK(selection->files[0] == file.substr(0, file.find(L'\0')));
-        return;
-    }
-    const bool offsetInside = fileOffset >= 1 && static_cast<size_t>(fileOffset) < file.size();
-    TPR_FUZZ_CHECK(selection.has_value() == offsetInside);
+    TPR_FUZZ_CHECK(selection.has_value() ==
+                   (fileOffset >= 1 && static_cast<size_t>(fileOffset) < file.size()));
     if (!selection) return;
-
     TPR_FUZZ_CHECK(selection->path == file.substr(0, fileOffset - 1));
-    const std::wstring& path = selection->path;
-    const std::wstring folder = EndsWith(path, L"\\") ? path : path + L'\\';
-    // Walk the buffer from the first name: each file is the folder and the
-    // next name, and the walk ends at the first empty name.
-    size_t pos = static_cast<size_t>(fileOffset);
+    const std::wstring folder = EndsWith(selection->path, L"\\") ? selection->path : selection->path + L'\\';
+
+    // The names, each behind the folder, stand one after the other from the
+    // offset, none empty and none holding a separator...
+    const wchar_t separator = explorer ? L'\0' : L' ';
+    std::wstring names;
     for (const std::wstring& chosen : selection->files) {
-        TPR_FUZZ_CHECK(StartsWith(chosen, folder));
-        const std::wstring_view name = std::wstring_view(chosen).substr(folder.size());
-        TPR_FUZZ_CHECK(!name.empty() && file.compare(pos, name.size(), name) == 0);
-        for (const size_t end = pos + name.size(); pos < end; ++pos) {
-            TPR_FUZZ_CHECK(!NameEndsAt(file, pos, explorerSeparator));
-        }
-        TPR_FUZZ_CHECK(NameEndsAt(file, pos, explorerSeparator));
-        if (pos < file.size() && file[pos] == L'\0' && !explorerSeparator) return;  // the closing NUL
-        ++pos;
+        TPR_FUZZ_CHECK(StartsWith(chosen, folder) && chosen.size() > folder.size());
+        const std::wstring name = chosen.substr(folder.size());
+        TPR_FUZZ_CHECK(name.find(L'\0') == std::wstring::npos && name.find(separator) == std::wstring::npos);
+        names += (names.empty() ? L"" : std::wstring(1, separator)) + name;
     }
-    TPR_FUZZ_CHECK(NameEndsAt(file, pos, explorerSeparator));
+    TPR_FUZZ_CHECK(file.compare(fileOffset, names.size(), names) == 0);
+    // ... and the list ends at an empty name or, blank-separated, at a NUL.
+    size_t end = fileOffset + names.size();
+    if (!names.empty() && end < file.size() && file[end] == separator) ++end;
+    TPR_FUZZ_CHECK(end >= file.size() || file[end] == L'\0' || file[end] == separator);
 }
 
 }  // namespace
@@ -90,9 +71,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         input.ConsumeBool() ? input.ConsumeIntegralInRange<int32_t>(-1, static_cast<int32_t>(file.size()) + 1)
                             : input.ConsumeIntegral<int16_t>();
     const int32_t extensionOffset = input.ConsumeBool() ? 0 : input.ConsumeIntegral<int16_t>();
-    const bool explorerSeparator = input.ConsumeBool();
+    const bool explorer = input.ConsumeBool();
 
     CheckFilter(mask);
-    CheckSelection(file, fileOffset, extensionOffset, explorerSeparator);
+    CheckSelection(file, fileOffset, extensionOffset, explorer);
     return 0;
 }

@@ -1,6 +1,6 @@
-// What every fuzz target shares: turning the fuzzer's bytes into the program's
-// UTF-16 texts, stopping the run when a property is broken, and telling the
-// program's own runtime errors apart from any other exception.
+// What every fuzz target shares: the fuzzer's bytes as the program's UTF-16
+// texts, a check that stops the run, and the program's own runtime errors
+// told apart from any other exception.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>

@@ -1,10 +1,13 @@
-#include "core/dialogs/file_dialog_record.h"
-
+// The file dialog's record and texts: the filter and buffers it is given,
+// and the chosen path or files it gives back.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "core/dialogs/file_dialog_record.h"
+#include "core/dialogs/file_dialog_text.h"
 #include "error_number.h"
 
 namespace tpr {
@@ -16,32 +19,29 @@ std::wstring Padded(const std::wstring& text, size_t size) {
     return text + std::wstring(size - text.size(), L'\0');
 }
 
-TEST(DialogModeFlags, OpenAndSaveHaveTheirDefaultsEveryOtherModeNone) {
-    const std::pair<int32_t, uint32_t> cases[] = {{1, 530444}, {2, 534542}, {0, 0}, {3, 0}, {-1, 0}};
-    for (const auto& [mode, flags] : cases) EXPECT_EQ(DialogModeFlags(mode), flags) << mode;
+TEST(ConvertFilter, BarsBecomeNulsAndTheListEndsWithTwo) {
+    EXPECT_EQ(ConvertFilter(L"A|*.a|B|*.b"), L"A\0*.a\0B\0*.b\0\0"s);
+    EXPECT_EQ(ConvertFilter(L"  JPEG (*.jpg)|*.jpg  "), L"JPEG (*.jpg)\0*.jpg\0\0"s);
+    EXPECT_EQ(ConvertFilter(L""), L"");
+    EXPECT_EQ(DefaultFilter(), L"All Files (*.*)\0*.*\0\0"s);
 }
 
-TEST(PrepareForDialog, NewRecordGetsEmptyBuffersTheDefaultFilterAndTheModesFlags) {
-    FileDialogRecord record;
-    PrepareForDialog(record, kDialogModeOpen);
-    EXPECT_EQ(record.fileTitle, std::wstring(260, L'\0'));
-    EXPECT_EQ(record.file, std::wstring(260, L'\0'));
-    EXPECT_EQ(record.filter, L"All Files (*.*)\0*.*\0\0"s);
-    EXPECT_EQ(record.flags, 530444u);
+TEST(PrepareForDialog, GivesTheModesFlagsTheFilterAndPaddedBuffers) {
+    const std::pair<int32_t, uint32_t> modes[] = {{1, 530444}, {2, 534542}, {0, 0}, {3, 0}, {-1, 0}};
+    for (const auto& [mode, flags] : modes) {
+        FileDialogRecord record;
+        PrepareForDialog(record, mode);
+        EXPECT_EQ(record.flags, flags) << mode;
+        EXPECT_EQ(record.fileTitle, std::wstring(260, L'\0'));
+        EXPECT_EQ(record.file, std::wstring(260, L'\0'));
+        EXPECT_EQ(record.filter, DefaultFilter());
+    }
 
-    FileDialogRecord save;
-    PrepareForDialog(save, kDialogModeSave);
-    EXPECT_EQ(save.flags, 534542u);
-    FileDialogRecord none;
-    PrepareForDialog(none, 3);
-    EXPECT_EQ(none.flags, 0u);
-}
-
-TEST(PrepareForDialog, KeepsTheSuggestedNameTheMaskAndFlagsThatWereSet) {
+    // A suggested name, a mask and flags set before are kept.
     FileDialogRecord record;
     record.file = L"cat_resized.jpg";
     record.filter = L"A|*.a|B|*.b";
-    record.flags = 0x6;  // set after the mode: overrides its defaults
+    record.flags = 0x6;
     PrepareForDialog(record, kDialogModeSave);
     EXPECT_EQ(record.file, Padded(L"cat_resized.jpg", 260));
     EXPECT_EQ(record.filter, L"A\0*.a\0B\0*.b\0\0"s);
@@ -49,17 +49,15 @@ TEST(PrepareForDialog, KeepsTheSuggestedNameTheMaskAndFlagsThatWereSet) {
 }
 
 TEST(PrepareForDialog, FileBufferSizes) {
-    struct Case {
+    const std::wstring longName(300, L'n'), fullName(260, L'x');
+    const struct {
         const char* what;
         std::wstring file;
         uint32_t flags;
         std::wstring expected;
-    };
-    const std::wstring longName(300, L'n');
-    const Case cases[] = {
+    } cases[] = {
         {"multiple selection", L"", kFlagsAllowMultiSelect | kFlagsExplorer, std::wstring(1024, L'\0')},
-        {"a name filling the buffer keeps a NUL", std::wstring(260, L'x'), 0,
-         std::wstring(260, L'x') + L'\0'},
+        {"a name filling the buffer keeps a NUL", fullName, 0, fullName + L'\0'},
         {"a longer name is not cut", longName, 0, longName + L'\0'},
         {"a previous result loses what followed its NUL", L"C:\\a.jpg\0old.jpg\0"s, 0,
          Padded(L"C:\\a.jpg", 260)},
@@ -73,24 +71,12 @@ TEST(PrepareForDialog, FileBufferSizes) {
     }
 }
 
-// A record as the platform leaves it after a chosen file.
-FileDialogRecord ChosenRecord(const std::wstring& path, uint16_t fileOffset, uint16_t fileExtension) {
-    FileDialogRecord record;
-    PrepareForDialog(record, kDialogModeOpen);
-    record.file = Padded(path, 260);
-    record.fileTitle = Padded(path.substr(fileOffset), 260);
-    record.fileOffset = fileOffset;
-    record.fileExtension = fileExtension;
-    return record;
-}
-
 TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
-    struct Case {
+    const struct {
         std::wstring path;
         uint16_t fileOffset, fileExtension;
         std::wstring folder, title, extension;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"C:\\Photos\\cat.jpg", 10, 14, L"C:\\Photos\\", L"cat.jpg", L"jpg"},
         {L"C:\\IMG_0001.JPEG", 3, 12, L"C:\\", L"IMG_0001.JPEG", L"JPEG"},
         {L"Z:\\tmp\\notes", 7, 12, L"Z:\\tmp\\", L"notes", L""},  // the offset of the closing NUL
@@ -100,7 +86,12 @@ TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
          L"\x5199\x771F.jpg", L"jpg"},
     };
     for (const auto& c : cases) {
-        FileDialogRecord record = ChosenRecord(c.path, c.fileOffset, c.fileExtension);
+        FileDialogRecord record;
+        PrepareForDialog(record, kDialogModeOpen);
+        record.file = Padded(c.path, 260);
+        record.fileTitle = Padded(c.path.substr(c.fileOffset), 260);
+        record.fileOffset = c.fileOffset;
+        record.fileExtension = c.fileExtension;
         TakeDialogResults(record);
         EXPECT_EQ(record.file, c.path);
         EXPECT_EQ(record.initialDir, c.folder) << c.path;
@@ -110,13 +101,43 @@ TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
     }
 }
 
+TEST(SplitMultiSelection, SplitsFolderAndNames) {
+    const std::wstring pad(20, L'\0');
+    const struct {
+        std::wstring file;
+        int32_t fileOffset, extensionOffset;
+        bool explorer;
+        std::optional<std::wstring> path;  // nothing: no selection at all
+        std::vector<std::wstring> files;
+    } cases[] = {
+        {L"", 0, 0, true, std::nullopt, {}},
+        {L"C:\\P\\cat.jpg\0"s + pad, 5, 9, true, L"", {L"C:\\P\\cat.jpg"}},  // one file
+        {L"C:\\P\0a.jpg\0b b.jpg\0"s + pad, 5, 0, true, L"C:\\P", {L"C:\\P\\a.jpg", L"C:\\P\\b b.jpg"}},
+        {L"C:\\\0a.jpg\0b.jpg\0"s + pad, 4, 0, true, L"C:\\", {L"C:\\a.jpg", L"C:\\b.jpg"}},  // drive root
+        {L"C:\\P A.JPG B.JPG\0"s + pad, 5, 0, false, L"C:\\P", {L"C:\\P\\A.JPG", L"C:\\P\\B.JPG"}},
+        // Older buffer content after the list's end is not read as names.
+        {L"C:\\P A.JPG B.JPG\0my old name.jpg\0"s, 5, 0, false, L"C:\\P", {L"C:\\P\\A.JPG", L"C:\\P\\B.JPG"}},
+        {L"C:\\P\0a.jpg\0\0old.jpg\0"s, 5, 0, true, L"C:\\P", {L"C:\\P\\a.jpg"}},
+        {L"C:\\P\0a.jpg\0b"s, 5, 0, true, L"C:\\P", {L"C:\\P\\a.jpg", L"C:\\P\\b"}},  // the last without NUL
+        {L"C:\\P\0\0"s, 5, 0, true, L"C:\\P", {}},
+        {L"C:\\P\0a.jpg\0\0"s, 0, 0, true, std::nullopt, {}},
+        {L"C:\\P\0"s, 5, 0, true, std::nullopt, {}},  // the offset at the end
+    };
+    for (const auto& c : cases) {
+        const auto selection = SplitMultiSelection(c.file, c.fileOffset, c.extensionOffset, c.explorer);
+        ASSERT_EQ(selection.has_value(), c.path.has_value()) << "case " << &c - cases;
+        if (!selection) continue;
+        EXPECT_EQ(selection->path, *c.path) << "case " << &c - cases;
+        EXPECT_EQ(selection->files, c.files) << "case " << &c - cases;
+    }
+}
+
 TEST(ChosenFileName, MultipleSelectionGivesTheFilesAndTheirFolder) {
     FileDialogRecord several;
     several.flags = kFlagsAllowMultiSelect | kFlagsExplorer;
     PrepareForDialog(several, kDialogModeOpen);
     several.file = Padded(L"C:\\Photos\0a.jpg\0b.jpg\0\0"s, 1024);
     several.fileOffset = 10;
-    several.fileExtension = 0;
     TakeDialogResults(several);
     EXPECT_EQ(several.fileTitle, L"");
     EXPECT_EQ(ChosenFileName(several),
@@ -136,10 +157,9 @@ TEST(ChosenFileName, MultipleSelectionGivesTheFilesAndTheirFolder) {
     unsplittable.flags = kFlagsAllowMultiSelect;
     unsplittable.file = L"C:\\Photos";
     unsplittable.fileOffset = 40;
-    EXPECT_TRUE(std::holds_alternative<std::monostate>(ChosenFileName(unsplittable)));
-}
+    EXPECT_EQ(ChosenFileName(unsplittable), FileNameValue());
 
-TEST(FileNameText, PathOrNothingAsTextAListIsATypeMismatch) {
+    // As a path: nothing is empty, a list of files is a type mismatch.
     EXPECT_EQ(FileNameText(std::monostate{}), L"");
     EXPECT_EQ(FileNameText(L"C:\\a.jpg"s), L"C:\\a.jpg");
     EXPECT_EQ(ErrorNumberOf([] { FileNameText(std::vector<std::wstring>{L"C:\\a.jpg"}); }), kErrTypeMismatch);
