@@ -27,12 +27,51 @@ def app_icon(size):
     return img
 
 
+# The command bar's picture sizes: 16 pixels at 100 % display scale, 24 at
+# 150 %, 32 at 200 %.
+TOOLBAR_SIZES = (16, 24, 32)
+
+
+class ScaledDraw:
+    """Draws on a 16-pixel grid onto a larger picture: each grid pixel covers
+    size / 16 pixels, so the larger pictures are drawn anew, not stretched."""
+
+    def __init__(self, draw, scale):
+        self.d, self.k = draw, scale
+
+    def _point(self, x, y):
+        return ((x + 0.5) * self.k - 0.5, (y + 0.5) * self.k - 0.5)
+
+    def _box(self, box):
+        x0, y0, x1, y1 = box
+        return [x0 * self.k, y0 * self.k, (x1 + 1) * self.k - 1, (y1 + 1) * self.k - 1]
+
+    def polygon(self, points, **kw):
+        self.d.polygon([self._point(x, y) for x, y in points], **kw)
+
+    def rectangle(self, box, **kw):
+        self.d.rectangle(self._box(box), **kw)
+
+    def ellipse(self, box, **kw):
+        self.d.ellipse(self._box(box), **kw)
+
+    def arc(self, box, start, end, width=1, **kw):
+        self.d.arc(self._box(box), start, end, width=max(1, round(width * self.k)), **kw)
+
+    def line(self, points, width=1, **kw):
+        self.d.line([self._point(x, y) for x, y in points], width=max(1, round(width * self.k)), **kw)
+
+
 def toolbar_icon(draw):
-    """A 16 x 16 toolbar picture: pixels fully opaque or fully transparent, so
-    that image lists without alpha (Windows 2000) show it alike."""
-    img = Image.new("RGBA", (16, 16), (0, 0, 0, 0))
-    draw(ImageDraw.Draw(img))
-    return img
+    """The command bar's pictures at each size: pixels fully opaque or fully
+    transparent, so that image lists without alpha (Windows 2000) show them
+    alike."""
+    images = []
+    for size in TOOLBAR_SIZES:
+        img = Image.new("RGBA", (size, size), (0, 0, 0, 0))
+        draw(ScaledDraw(ImageDraw.Draw(img), size / 16))
+        images.append(img)
+    return images
 
 
 def open_icon(d):
@@ -58,8 +97,8 @@ def rotate_icon(clockwise):
         colour = (30, 130, 60, 255)
         d.arc([1, 2, 14, 15], 310, 250, fill=colour, width=2)
         d.polygon([(4, 0), (4, 6), (7, 3)], fill=colour)
-    img = toolbar_icon(draw)
-    return img if clockwise else img.transpose(Image.Transpose.FLIP_LEFT_RIGHT)
+    images = toolbar_icon(draw)
+    return images if clockwise else [img.transpose(Image.Transpose.FLIP_LEFT_RIGHT) for img in images]
 
 
 def info_icon(d):
@@ -84,8 +123,10 @@ def main():
         "rotate_cw.ico": rotate_icon(True),
         "info.ico": toolbar_icon(info_icon),
     }
-    for name, img in toolbar.items():
-        img.save(os.path.join(OUT, name), sizes=[(16, 16)], bitmap_format="bmp")
+    for name, images in toolbar.items():
+        # Saved from the largest: sizes above the first picture's are dropped.
+        images[-1].save(os.path.join(OUT, name), sizes=[(size, size) for size in TOOLBAR_SIZES],
+                        append_images=images[:-1], bitmap_format="bmp")
 
 
 if __name__ == "__main__":

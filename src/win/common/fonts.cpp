@@ -1,6 +1,8 @@
 // The interface font and how windows hand it to their controls.
 #include "win/common/fonts.h"
 
+#include "win/runtime/screen.h"
+
 
 namespace tpr::win {
 namespace {
@@ -20,9 +22,10 @@ void ApplyFont(HWND form, HFONT font) {
 }  // namespace
 
 UniqueHfont CreateInterfaceFont() {
-    // 8-point Tahoma, the interface face of the systems the program targets.
+    // 8-point Tahoma, the interface face of the systems the program targets,
+    // at the display's scale (11 pixels at 96 dots per inch).
     LOGFONTW font{};
-    font.lfHeight = -11;
+    font.lfHeight = -::MulDiv(8, ScreenDotsPerInch(), 72);
     font.lfWeight = FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfQuality = DEFAULT_QUALITY;

@@ -9,13 +9,17 @@
 namespace tpr::win {
 namespace {
 
-double TwipsPerPixel(int axis) {
+int DotsPerInch(int axis) {
     const UniqueScreenDc screen(::GetDC(nullptr));
     const int dotsPerInch = ::GetDeviceCaps(screen.get(), axis);
-    return dotsPerInch > 0 ? 1440.0 / dotsPerInch : 15.0;
+    return dotsPerInch > 0 ? dotsPerInch : 96;
 }
 
+double TwipsPerPixel(int axis) { return 1440.0 / DotsPerInch(axis); }
+
 }  // namespace
+
+int ScreenDotsPerInch() { return DotsPerInch(LOGPIXELSY); }
 
 double TwipsPerPixelX() { return TwipsPerPixel(LOGPIXELSX); }
 double TwipsPerPixelY() { return TwipsPerPixel(LOGPIXELSY); }
