@@ -44,9 +44,9 @@ protected:
     // A 4000 x 3000 checkerboard of single pixels shown in an 800 x 600 work area.
     Pixels ShownCheckerboard() {
         SetWorkArea(800, 600);
-        form.picImage.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, Checkerboard)));
+        probe.photo.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, Checkerboard)));
         form.ResizePhotoInProperties();
-        return ReadPixels(form.picBox.GetPicture());
+        return ReadPixels(probe.view.GetPicture());
     }
 };
 
