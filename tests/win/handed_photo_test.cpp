@@ -8,7 +8,7 @@
 
 #include "core/main_window/status_texts.h"
 #include "main_window_fixture.h"
-#include "test_pictures.h"
+#include "test_files.h"
 #include "win/app/startup.h"
 #include "win/main_window/program_state.h"
 #include "win/runtime/application.h"
@@ -18,7 +18,6 @@
 namespace tpr::test {
 namespace {
 
-constexpr COLORREF kGreen = RGB(30, 160, 60);
 const std::wstring kPlaceholderResolution = PhotoResolutionText(355, 296);
 const std::wstring kPhotoResolution = PhotoResolutionText(320, 200);
 
@@ -31,7 +30,7 @@ protected:
         wchar_t folder[MAX_PATH] = {};
         ::GetTempPathW(MAX_PATH, folder);
         photo = std::wstring(folder) + L"handed photo " + std::to_wstring(::GetCurrentProcessId()) + L".bmp";
-        WriteBmpFile(photo, 320, 200, kGreen);
+        WritePhoto(photo, 320, 200, L"image/bmp");
         SetWorkArea(800, 600);
         form.SetNoImage();
         win::Program().CurrentPhotoFileName.clear();
@@ -54,7 +53,6 @@ TEST_F(HandedPhotoTest, OpensAsAtAStartWhileOtherCommandLinesChangeNothing) {
     win::OpenHandedCommandLine(L"\"" + photo + L"\"");
     EXPECT_EQ(probe.statusBar.PanelText(2), kPhotoResolution);
     EXPECT_EQ(win::Program().CurrentPhotoFileName, photo.substr(photo.find_last_of(L'\\') + 1));
-    EXPECT_TRUE(Near(ReadPixels(probe.view.GetPicture()).at(160, 100), kGreen));
 
     // Not a return to the placeholder, as at a start without a photo.
     win::OpenHandedCommandLine(L"");

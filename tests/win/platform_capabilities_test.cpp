@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "test_pictures.h"
@@ -72,19 +71,7 @@ bool MeasuredShrinkPrefilters() {
         DllExports::GdipSetInterpolationMode(graphics.get(), static_cast<InterpolationMode>(7));
         DllExports::GdipDrawImageRectI(graphics.get(), image, 0, 0, kDrawn, kDrawn);
     }
-    const test::Pixels drawn = test::ReadPixels(canvas.get());
-    double sum = 0, squares = 0;
-    int count = 0;
-    for (int y = 4; y < kDrawn - 4; ++y) {
-        for (int x = 4; x < kDrawn - 4; ++x) {
-            const double level = GetGValue(drawn.at(x, y));
-            sum += level;
-            squares += level * level;
-            ++count;
-        }
-    }
-    const double mean = sum / count;
-    return std::sqrt(squares / count - mean * mean) < 40;
+    return test::Deviation(test::ReadPixels(canvas.get()), 4) < 40;
 }
 
 // The size of a smooth 96 x 64 picture encoded by the platform's JPEG

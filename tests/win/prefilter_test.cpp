@@ -2,7 +2,6 @@
 // aliasing, and the drawing lands exactly where GDI+ alone puts it.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <vector>
 
 #include "main_window_fixture.h"
@@ -22,22 +21,6 @@ using win::PictureKind;
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 COLORREF Checkerboard(int x, int y) { return (x + y) % 2 ? kWhite : RGB(0, 0, 0); }
-
-// Standard deviation of the green channel inside the border of `margin` pixels.
-double Deviation(const Pixels& pixels, int margin) {
-    double sum = 0, squares = 0;
-    int count = 0;
-    for (int y = margin; y < pixels.height - margin; ++y) {
-        for (int x = margin; x < pixels.width - margin; ++x) {
-            const double level = GetGValue(pixels.at(x, y));
-            sum += level;
-            squares += level * level;
-            ++count;
-        }
-    }
-    const double mean = sum / count;
-    return std::sqrt(squares / count - mean * mean);
-}
 
 class PrefilterViewTest : public Form1Test {
 protected:
