@@ -16,24 +16,24 @@
 namespace tpr::test {
 namespace {
 
-// One cycle: 20 resizes, a turn each way and a save, every kind of
+// One cycle: 10 resizes, a turn each way and a save, every kind of
 // operation. The first cycle warms up; the rest are measured.
-constexpr int kCycle = 23;
+constexpr int kCycle = 13;
 constexpr int kMeasured = 5 * kCycle;
 // One GDI object left behind by every tenth operation fails the test.
 constexpr int kGdiObjectSlack = kMeasured / 10 - 1;
 // The highest private memory over the first and over the last cycle, each
-// of which sweeps the whole range of window sizes: 8 MB catches 70 KB left
-// behind by each operation (a view picture is 0.3 MB at the least), and
-// leaves room for the heap's own ups and downs.
+// of which sweeps the whole range of window sizes: 8 MB catches 125 KB
+// left behind by each operation (a view picture is 0.3 MB at the least),
+// and leaves room for the heap's own ups and downs.
 constexpr double kPrivateGrowthMegabytes = 8;
 
 enum class Operation { Resize, TurnLeft, TurnRight, Save };
 Operation OperationAt(int index) {
     switch (index % kCycle) {
-    case 7: return Operation::TurnLeft;
-    case 15: return Operation::TurnRight;
-    case 22: return Operation::Save;
+    case 4: return Operation::TurnLeft;
+    case 8: return Operation::TurnRight;
+    case 12: return Operation::Save;
     default: return Operation::Resize;
     }
 }
@@ -60,7 +60,7 @@ TEST_F(SoakTest, SessionKeepsGdiObjectsAndMemoryFlat) {
         case Operation::Resize:
             // Outer sizes change on every step, as a drag does, and sweep
             // their whole range within every cycle.
-            ::SetWindowPos(form.hwnd(), nullptr, 0, 0, Swing(index, 61, 500, 1100), Swing(index, 43, 400, 850),
+            ::SetWindowPos(form.hwnd(), nullptr, 0, 0, Swing(index, 97, 500, 1100), Swing(index, 71, 400, 850),
                            SWP_NOMOVE | SWP_NOZORDER);
             break;
         case Operation::TurnLeft: form.RotateCCW(); break;
