@@ -66,7 +66,8 @@ protected:
     double Report(const char* step) {
         const double peak = peak_.Take(), held = PrivateMegabytes();
         const double copies = (peak - before_) / copyMegabytes_;
-        std::printf("%-12s peak %6.0f MB  held %6.0f MB  copies at the peak %.2f\n", step, peak, held, copies);
+        std::printf("%-12s peak %6.0f MB  held %6.0f MB  copies at the peak %.2f\n", step, peak, held,
+                    copies);
         return copies;
     }
 

@@ -128,7 +128,8 @@ TEST_F(Form1Test, StoredQualityIsTakenOrTheDefaultAndTheBarWorksEitherWay) {
         EXPECT_EQ(win::Program().JpegQuality, c.quality) << c.stored;
         ASSERT_NE(nextProbe.standardBar, nullptr) << c.stored;
         EXPECT_EQ(nextProbe.standardBar->Controls().Count(), 10) << c.stored;
-        EXPECT_EQ(win::WindowText(nextProbe.commandBars.FindControl(22)->ListWindow()), c.listShows) << c.stored;
+        EXPECT_EQ(win::WindowText(nextProbe.commandBars.FindControl(22)->ListWindow()), c.listShows)
+            << c.stored;
     }
     EXPECT_TRUE(dialogs.shownModal.empty());
 

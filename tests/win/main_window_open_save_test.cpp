@@ -99,8 +99,8 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         SIZE size;
     };
     const Case cases[] = {
-        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG", false, IDOK, L"IMG_0001_resized.JPG", L"IMG_0001_resized.JPG",
-         {900, 600}},
+        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG", false, IDOK, L"IMG_0001_resized.JPG",
+         L"IMG_0001_resized.JPG", {900, 600}},
         {unicode + L".jpg", unicode + L"_resized.jpg", false, IDOK, unicode + L"_resized.jpg",
          unicode + L"_resized.jpg", {900, 600}},
         {L"", L"noname", false, IDOK, L"", L"noname.jpg", {355, 296}},  // the extension is added

@@ -49,7 +49,8 @@ TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
         EXPECT_EQ(view.right - view.left, c.shown.cx) << name;
         EXPECT_EQ(view.bottom - view.top, c.shown.cy) << name;
         EXPECT_LE(std::abs(view.left - (c.area.cx - view.right)), 1) << name << ": centred across";
-        EXPECT_LE(std::abs((view.top - top) - (top + c.area.cy - view.bottom)), 1) << name << ": centred down";
+        EXPECT_LE(std::abs((view.top - top) - (top + c.area.cy - view.bottom)), 1)
+            << name << ": centred down";
         const Pixels shown = ReadPixels(probe.view.GetPicture());
         ASSERT_EQ(shown.width, c.shown.cx) << name;
         if (c.photo.cx) {
@@ -57,7 +58,7 @@ TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
         } else {
             int blue = 0;
             for (COLORREF p : shown.values) blue += (GetBValue(p) > GetRValue(p) + 40) ? 1 : 0;
-            EXPECT_GT(blue, shown.width * shown.height / 100) << name << ": the light-blue lettering is drawn";
+            EXPECT_GT(blue, shown.width * shown.height / 100) << name << ": the light-blue lettering";
         }
     }
     EXPECT_EQ(probe.statusBar.PanelText(3), texts::kDragHintText);

@@ -40,7 +40,8 @@ bool MeasuredPlgBltTurns() {
         const test::Pixels turned = test::ReadPixels(target.get());
         for (int y = 0; y < kWidth; ++y) {
             for (int x = 0; x < kHeight; ++x) {
-                const COLORREF expected = left ? Asymmetric(kWidth - 1 - y, x) : Asymmetric(y, kHeight - 1 - x);
+                const COLORREF expected =
+                    left ? Asymmetric(kWidth - 1 - y, x) : Asymmetric(y, kHeight - 1 - x);
                 if (turned.at(x, y) != expected) return false;
             }
         }
@@ -90,7 +91,8 @@ size_t EncodedJpegBytes(int quality) {
     constexpr int kWidth = 96, kHeight = 64;
     std::vector<uint32_t> pixels(kWidth * kHeight);
     for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) pixels[y * kWidth + x] = 0xFF000000 | (x * 2 << 16) | (y * 3 << 8) | (x + y);
+        for (int x = 0; x < kWidth; ++x)
+            pixels[y * kWidth + x] = 0xFF000000 | (x * 2 << 16) | (y * 3 << 8) | (x + y);
     }
     GpBitmap* image = nullptr;
     DllExports::GdipCreateBitmapFromScan0(kWidth, kHeight, kWidth * 4, PixelFormat32bppARGB,

@@ -94,6 +94,8 @@ TEST_F(ReportDialogTest, LayoutShowsEveryTextWholeInTheInterfaceFontBesideTheIco
 }
 
 TEST_F(ReportDialogTest, MailLinkStartsAMessageAndFolderLinksTheFileManagerWithTheLogSelected) {
+    const std::wstring kReportMail =
+        L"mailto:support@tessaly.example?Subject=Tessaly%20Photo%20Resizer%20v2.0%20Error%20report";
     FailInAnEvent();  // writes the log
     win::Form11 dialog;
     dialog.Show();
@@ -108,9 +110,7 @@ TEST_F(ReportDialogTest, MailLinkStartsAMessageAndFolderLinksTheFileManagerWithT
         const win::ShellStart& start = shell.starts[i];
         EXPECT_EQ(start.owner, dialog.hwnd()) << i;
         EXPECT_EQ(start.verb, L"open") << i;
-        EXPECT_EQ(start.file, i == 0 ? L"mailto:support@tessaly.example?Subject=Tessaly%20Photo%20Resizer%20v2.0%20Error%20report"
-                                     : std::wstring(windows) + L"\\explorer.exe")
-            << i;
+        EXPECT_EQ(start.file, i == 0 ? kReportMail : std::wstring(windows) + L"\\explorer.exe") << i;
         EXPECT_EQ(start.parameters, i == 0 ? L"" : L"/e,/select," + LogPath()) << i;
         EXPECT_EQ(start.show, SW_SHOWNORMAL) << i;
     }

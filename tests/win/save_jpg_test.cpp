@@ -108,7 +108,7 @@ TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
             const std::wstring prefix = L"Cannot save the image. GDI+ Error:";
             ASSERT_EQ(e.description.rfind(prefix, 0), 0u) << c.what;
             const std::wstring status = e.description.substr(prefix.size());
-            EXPECT_EQ(std::to_wstring(std::stoi(status)), status) << c.what << ": the status alone, in decimal";
+            EXPECT_EQ(std::to_wstring(std::stoi(status)), status) << c.what << ": the status alone";
             if (c.status) EXPECT_EQ(std::stoi(status), c.status) << c.what;
             EXPECT_EQ(e.source, L"") << c.what;
             EXPECT_EQ(e.helpContext, 0) << c.what;

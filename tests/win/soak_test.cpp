@@ -60,8 +60,8 @@ TEST_F(SoakTest, SessionKeepsGdiObjectsAndMemoryFlat) {
         case Operation::Resize:
             // Outer sizes change on every step, as a drag does, and sweep
             // their whole range within every cycle.
-            ::SetWindowPos(form.hwnd(), nullptr, 0, 0, Swing(index, 97, 500, 1100), Swing(index, 71, 400, 850),
-                           SWP_NOMOVE | SWP_NOZORDER);
+            ::SetWindowPos(form.hwnd(), nullptr, 0, 0, Swing(index, 97, 500, 1100),
+                           Swing(index, 71, 400, 850), SWP_NOMOVE | SWP_NOZORDER);
             break;
         case Operation::TurnLeft: form.RotateCCW(); break;
         case Operation::TurnRight: form.RotateCW(); break;
