@@ -142,10 +142,8 @@ TEST_F(Form1Test, BarHoldsTheCommandsInOrderWithLabelsHintsIconsAndSeparators) {
     EXPECT_EQ(list.ListCount(), 10) << "the quality list's entries";
 }
 
-TEST_F(Form1Test, QualityListShowsItsStoredEntryWhole) {
+TEST_F(Form1Test, QualityListShowsItsLongestEntryWholeWithinTheBar) {
     const CommandBarControl& list = *probe.commandBars.FindControl(22);
-    EXPECT_EQ(list.ListIndex(), 7);
-    EXPECT_EQ(win::WindowText(list.ListWindow()), L"70");
     // The longest entry fits beside the drop-down arrow.
     RECT field{};
     ::GetClientRect(list.ListWindow(), &field);
