@@ -4,6 +4,7 @@
 
 #include "core/common/ui_texts.h"
 #include "error_test_support.h"
+#include "main_window_probe.h"
 #include "win/common/file_system.h"
 #include "win/main_window/about_window.h"
 
@@ -19,13 +20,13 @@ TEST_F(AboutWindowTest, ShowsNameVersionNoticeAndLinksOverTheMainWindowAndCloses
     HWND about = nullptr, owner = nullptr;
     BOOL mainEnabled = TRUE;
     std::vector<std::wstring> texts;
-    WindowWatcher watcher(L"About Tessaly Photo Resizer", [&](HWND window) {
+    WindowWatcher watcher(texts::AboutWindowTitle, [&](HWND window) {
         about = window;
         owner = ::GetWindow(window, GW_OWNER);
         mainEnabled = ::IsWindowEnabled(main_->hwnd());
         texts = ChildTexts(window);
         ExpectTextsFit(window);
-        const auto interfaceFont = ::SendMessageW(main_->lblFontContainer, WM_GETFONT, 0, 0);
+        const auto interfaceFont = ::SendMessageW(win::MainWindowProbe(*main_).fontLabel, WM_GETFONT, 0, 0);
         for (const int id :
              {Form10::kAppNameId, Form10::kVersionId, Form10::kLabel4Id, Form10::kLabel5Id, Form10::kOkId}) {
             EXPECT_EQ(::SendMessageW(Child(window, id), WM_GETFONT, 0, 0), interfaceFont) << id;
@@ -40,7 +41,7 @@ TEST_F(AboutWindowTest, ShowsNameVersionNoticeAndLinksOverTheMainWindowAndCloses
     ASSERT_TRUE(watcher.Found());
     EXPECT_EQ(owner, main_->hwnd());
     EXPECT_FALSE(mainEnabled);
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"", L"Tessaly Photo Resizer", L"Version 2.00",
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"", texts::AppName, texts::VersionLabelText + L"2.00",
                                                 texts::NoticeLine1Text, texts::NoticeLine2Text, L"Website:",
                                                 L"https://www.tessaly.example/", L"Technical support:",
                                                 L"support@tessaly.example", L"OK"}));
@@ -64,12 +65,12 @@ TEST_F(AboutWindowTest, ShowsNameVersionNoticeAndLinksOverTheMainWindowAndCloses
 
 TEST_F(AboutWindowTest, EscapeClosesItToo) {
     ShowMainWindow();
-    WindowWatcher watcher(L"About Tessaly Photo Resizer",
+    WindowWatcher watcher(texts::AboutWindowTitle,
                           [](HWND window) { ::PostMessageW(Child(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0); });
     main_->mnuHelpAbout_Click();
     watcher.Stop();
     EXPECT_TRUE(watcher.Found());
-    EXPECT_TRUE(WindowsTitled(L"About Tessaly Photo Resizer").empty());
+    EXPECT_TRUE(WindowsTitled(texts::AboutWindowTitle).empty());
 }
 
 }  // namespace

@@ -1,9 +1,7 @@
 // The error log on disk: ErrorReport.txt in a folder of the documents folder,
-// started with the support request, only ever appended to, and skipped
-// (with the dialog still shown) while another program holds it.
+// with this machine's figures, skipped (with the dialog still shown) while
+// another program holds it.
 #include <windows.h>
-
-#include <chrono>
 
 #include "core/errors/trap.h"
 #include "core/runtime/runtime_error.h"
@@ -15,8 +13,6 @@ namespace {
 
 using ErrorLogTest = ErrorReportTest;
 
-constexpr char kSupportLine[] = "Please send this file to support@tessaly.example\r\n \r\n";
-
 std::string ExeFolder() {
     wchar_t path[MAX_PATH] = {};
     ::GetModuleFileNameW(nullptr, path, MAX_PATH);
@@ -24,65 +20,19 @@ std::string ExeFolder() {
     return win::ToNarrow(full.substr(0, full.find_last_of(L'\\')));
 }
 
-TEST_F(ErrorLogTest, FirstEntryStartsTheLogWithTheSupportRequestLaterOnesAreAppended) {
-    FailInAnEvent(L"Form1.Form_Resize", 481);
-    const std::string first = LogText();
-    ASSERT_EQ(first.rfind(kSupportLine, 0), 0u) << first;
-    const std::string entry = first.substr(sizeof kSupportLine - 1);
-    EXPECT_EQ(entry.rfind("Invalid picture \r\n  Time='", 0), 0u) << entry;
-    const size_t inner =
-        entry.find("  Call Stack: mCommon.Spliting(sFullPath='C:\\Photos\\cat.jpg', point='.') ---");
-    const size_t middle = entry.find("  Call Stack: Form1.ResizePhotoInProperties() ---");
-    const size_t outer = entry.find("  Call Stack: Form1.Form_Resize() ---");
-    EXPECT_TRUE(inner != std::string::npos && inner < middle && middle < outer && outer != std::string::npos)
-        << "innermost first:\n"
-        << entry;
-    EXPECT_NE(entry.find("\r\n\r\nProgram path: " + ExeFolder() +
-                         "\r\nError report path: " + win::ToNarrow(LogFolder()) + "\r\nOS: Windows "),
+// The entry's format is the core's; here, what this machine fills in.
+TEST_F(ErrorLogTest, EntryNamesThisProgramsFolderTheLogsFolderTheMachineAndToday) {
+    FailInAnEvent();
+    const std::string log = LogText();
+    EXPECT_EQ(log.rfind("Please send this file to support@tessaly.example\r\n", 0), 0u) << log;
+    EXPECT_NE(log.find("\r\n\r\nProgram path: " + ExeFolder() + "\r\nError report path: " +
+                       win::ToNarrow(LogFolder()) + "\r\nOS: Windows "),
               std::string::npos)
-        << entry;
-    EXPECT_EQ(entry.substr(entry.size() - 6), "\r\n\r\n\r\n") << "two empty lines end the entry";
-
-    FailInAnEvent(L"Form1.bnOpen", 53);
-    const std::string both = LogText();
-    EXPECT_EQ(both.substr(0, first.size()), first) << "the first entry stays as it was";
-    EXPECT_EQ(both.substr(first.size()).rfind("File not found \r\n  Time='", 0), 0u)
-        << "no second support line";
-    EXPECT_EQ(CountOf(both, "Please send this file to"), 1u);
-    EXPECT_EQ(CountOf(both, "Program path: "), 2u);
-    EXPECT_EQ(dialogs_.shownModal, (std::vector<bool>{false, false})) << "no main window: modeless";
-}
-
-TEST_F(ErrorLogTest, ExistingLogIsAppendedToNeverTruncated) {
-    ::CreateDirectoryW(LogFolder().c_str(), nullptr);
-    const std::string earlier = "earlier entry\r\n\r\n\r\n";
-    {
-        const HANDLE file =
-            ::CreateFileW(LogPath().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
-        ASSERT_NE(file, INVALID_HANDLE_VALUE);
-        DWORD written = 0;
-        ::WriteFile(file, earlier.data(), static_cast<DWORD>(earlier.size()), &written, nullptr);
-        ::CloseHandle(file);
-    }
-    FailInAnEvent();
-    const std::string log = LogText();
-    EXPECT_EQ(log.rfind(earlier + "Invalid picture \r\n", 0), 0u) << log;
-}
-
-TEST_F(ErrorLogTest, HeaderNamesThisProgramAndMachine) {
-    FailInAnEvent();
-    const std::string log = LogText();
+        << log;
     wchar_t computer[MAX_COMPUTERNAME_LENGTH + 1] = {};
     DWORD length = MAX_COMPUTERNAME_LENGTH + 1;
     ::GetComputerNameW(computer, &length);
-    EXPECT_NE(log.find("' App='Tessaly Photo Resizer:2.0.0' ADO-version='"), std::string::npos) << log;
     EXPECT_NE(log.find("' Computer='" + win::ToNarrow(computer) + "' \r\n"), std::string::npos) << log;
-    EXPECT_NE(
-        log.find("  Number: 481 = &H1E1 = vbObjectError + 2147221985 = ERRMAP_APP_FIRST + 2147216787 \r\n"),
-        std::string::npos)
-        << log;
-
-    // The date as month, day and two-digit year with the user's separators.
     SYSTEMTIME today{};
     ::GetLocalTime(&today);
     wchar_t separator[8] = {};
@@ -91,6 +41,7 @@ TEST_F(ErrorLogTest, HeaderNamesThisProgramAndMachine) {
     swprintf(date, 32, L"Time='%02u%ls%02u%ls%02u ", today.wMonth, separator, today.wDay, separator,
              today.wYear % 100);
     EXPECT_NE(log.find(win::ToNarrow(date)), std::string::npos) << log;
+    EXPECT_EQ(dialogs_.shownModal, std::vector<bool>{false}) << "no main window: modeless";
 }
 
 TEST_F(ErrorLogTest, SystemMessageOfTheLastOsErrorIsOneLine) {
@@ -106,37 +57,23 @@ TEST_F(ErrorLogTest, SystemMessageOfTheLastOsErrorIsOneLine) {
     EXPECT_EQ(log.compare(end, 16, "\r\n  Call Stack: "), 0) << log;
 }
 
-TEST_F(ErrorLogTest, LogHeldByAnotherProgramIsSkippedAfterAboutASecond) {
+TEST_F(ErrorLogTest, LogHeldByAnotherProgramIsSkippedAndReadersDoNotStopIt) {
     ::CreateDirectoryW(LogFolder().c_str(), nullptr);
     const HANDLE holder =
         ::CreateFileW(LogPath().c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
     ASSERT_NE(holder, INVALID_HANDLE_VALUE);
-
-    const auto start = std::chrono::steady_clock::now();
     FailInAnEvent();
-    const auto waited =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
-            .count();
-    EXPECT_GE(waited, 1000);
-    EXPECT_LT(waited, 2500);
     EXPECT_EQ(dialogs_.shownModal.size(), 1u) << "the report is still shown";
     EXPECT_EQ(::GetFileSize(holder, nullptr), 0u);
     ::CloseHandle(holder);
 
-    FailInAnEvent();
-    EXPECT_EQ(CountOf(LogText(), "Program path: "), 1u) << "the next report finds the log free";
-}
-
-TEST_F(ErrorLogTest, ReadersMayKeepTheLogOpen) {
-    FailInAnEvent();
     const HANDLE reader = ::CreateFileW(LogPath().c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                         nullptr, OPEN_EXISTING, 0, nullptr);
     ASSERT_NE(reader, INVALID_HANDLE_VALUE);
-    const auto start = std::chrono::steady_clock::now();
     FailInAnEvent();
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150)) << "no waiting";
+    FailInAnEvent();
     ::CloseHandle(reader);
-    EXPECT_EQ(CountOf(LogText(), "Program path: "), 2u);
+    EXPECT_EQ(CountOf(LogText(), "Program path: "), 2u) << "written beside a reader";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The error tests' support: recording services, window watchers and layout checks.
 #include "error_test_support.h"
 
 #include <shellapi.h>

@@ -81,7 +81,6 @@ public:
         watcher_.Stop();
         return text_;
     }
-    void Stop() { watcher_.Stop(); }
 
 private:
     std::wstring text_;

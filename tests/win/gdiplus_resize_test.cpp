@@ -2,6 +2,8 @@
 // pixel: the drawing where the centred rectangle says, white strips beside it.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "core/runtime/runtime_error.h"
 #include "test_pictures.h"
 #include "win/imaging/gdiplus_resize.h"
@@ -20,40 +22,40 @@ protected:
     GdiPlusSession session_;
 };
 
-TEST_F(ResizePictureTest, BitmapIsCentredWithWhiteStrips) {
-    const Picture source = test::SolidPicture(400, 300, kRed);
-    // 400x300 into 300x100: a 133x100 drawing at (84, 0).
-    const Picture result = ResizePicture(source.Handle(), source.Kind(), 300, 100, kWhite, true);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result.Kind(), PictureKind::Bitmap);
-    const auto pixels = ReadPixels(result);
-    ASSERT_EQ(pixels.width, 300);
-    ASSERT_EQ(pixels.height, 100);
-    EXPECT_TRUE(Near(pixels.at(82, 50), kWhite));
-    EXPECT_TRUE(Near(pixels.at(86, 50), kRed));
-    EXPECT_TRUE(Near(pixels.at(214, 50), kRed));
-    EXPECT_TRUE(Near(pixels.at(218, 50), kWhite));
-    EXPECT_TRUE(Near(pixels.at(150, 0), kRed));
-    EXPECT_TRUE(Near(pixels.at(150, 99), kRed));
-}
-
-TEST_F(ResizePictureTest, WithoutAspectTheWholeCanvasIsDrawn) {
-    const Picture source = test::SolidPicture(400, 300, kRed);
-    const Picture result = ResizePicture(source.Handle(), source.Kind(), 200, 200, kWhite, false);
-    const auto pixels = ReadPixels(result);
-    EXPECT_TRUE(Near(pixels.at(1, 1), kRed));
-    EXPECT_TRUE(Near(pixels.at(198, 198), kRed));
-}
-
-TEST_F(ResizePictureTest, KeepsTheSourceAndItsOrientation) {
-    // Left half red, right half blue: the halves must stay where they were.
-    const Picture source = win::PictureFromBitmap(
-        test::MakeBitmap(200, 100, [](int x, int) { return x < 100 ? kRed : RGB(20, 20, 220); }));
-    const Picture result = ResizePicture(source.Handle(), source.Kind(), 100, 50, kWhite, true);
-    const auto pixels = ReadPixels(result);
-    EXPECT_TRUE(Near(pixels.at(10, 25), kRed));
-    EXPECT_TRUE(Near(pixels.at(90, 25), RGB(20, 20, 220)));
-    EXPECT_TRUE(Near(ReadPixels(source).at(199, 99), RGB(20, 20, 220)));
+TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRound) {
+    constexpr COLORREF kBlue = RGB(20, 20, 220);
+    // 400 x 300, left half red, right half blue.
+    const Picture source =
+        win::PictureFromBitmap(test::MakeBitmap(400, 300, [](int x, int) { return x < 200 ? kRed : kBlue; }));
+    struct Spot {
+        int x, y;
+        COLORREF colour;
+    };
+    struct Case {
+        int width, height;
+        bool keepAspect;
+        std::vector<Spot> spots;
+    };
+    const Case cases[] = {
+        // A 133 x 100 drawing at (84, 0), white strips beside it.
+        {300, 100, true, {{82, 50, kWhite}, {86, 50, kRed}, {214, 50, kBlue}, {218, 50, kWhite}}},
+        {300, 100, true, {{120, 0, kRed}, {120, 99, kRed}}},  // the full height
+        {200, 200, false, {{1, 1, kRed}, {198, 198, kBlue}}},
+    };
+    for (const Case& c : cases) {
+        const Picture result =
+            ResizePicture(source.Handle(), source.Kind(), c.width, c.height, kWhite, c.keepAspect);
+        ASSERT_TRUE(result);
+        EXPECT_EQ(result.Kind(), PictureKind::Bitmap);
+        const auto pixels = ReadPixels(result);
+        ASSERT_EQ(pixels.width, c.width);
+        ASSERT_EQ(pixels.height, c.height);
+        for (const Spot& spot : c.spots) {
+            EXPECT_TRUE(Near(pixels.at(spot.x, spot.y), spot.colour)) << c.width << "x" << c.height << " at "
+                                                                      << spot.x << "," << spot.y;
+        }
+    }
+    EXPECT_TRUE(Near(ReadPixels(source).at(399, 299), kBlue)) << "the source is left as it was";
 }
 
 TEST_F(ResizePictureTest, IconBecomesABitmap) {

@@ -1,3 +1,4 @@
+// The main window fixture: settings store, message pump and work-area sizing.
 #include "main_window_fixture.h"
 
 #include <shlwapi.h>
@@ -36,8 +37,8 @@ void Form1Test::SetWorkArea(int width, int height) {
         ::GetClientRect(form.hwnd(), &client);
         const int frameWidth = (window.right - window.left) - client.right;
         const int frameHeight = (window.bottom - window.top) - client.bottom;
-        const int top = win::PixelsY(form.ClientAreaTop);
-        const int status = form.StatusBar1.HeightPixels();
+        const int top = win::PixelsY(probe.clientAreaTop);
+        const int status = probe.statusBar.HeightPixels();
         ::SetWindowPos(form.hwnd(), nullptr, 0, 0, clientWidth + frameWidth,
                        workAreaHeight + top + status + frameHeight, SWP_NOMOVE | SWP_NOZORDER);
     };
@@ -48,8 +49,8 @@ void Form1Test::SetWorkArea(int width, int height) {
 SIZE Form1Test::MeasuredWorkArea() const {
     RECT client{}, bar{}, status{};
     ::GetClientRect(form.hwnd(), &client);
-    ::GetWindowRect(form.StandardToolbar->hwnd(), &bar);
-    ::GetWindowRect(form.StatusBar1.hwnd(), &status);
+    ::GetWindowRect(probe.standardBar->hwnd(), &bar);
+    ::GetWindowRect(probe.statusBar.hwnd(), &status);
     ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
     ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&status), 2);
     return {client.right, status.top - bar.bottom};
@@ -57,7 +58,7 @@ SIZE Form1Test::MeasuredWorkArea() const {
 
 RECT Form1Test::ViewRect() const {
     RECT rect{};
-    ::GetWindowRect(form.picBox.hwnd(), &rect);
+    ::GetWindowRect(probe.view.hwnd(), &rect);
     ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }

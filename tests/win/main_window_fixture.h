@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_error_services.h"
+#include "main_window_probe.h"
 #include "win/main_window/main_window.h"
 #include "win/main_window/program_state.h"
 
@@ -40,6 +41,14 @@ protected:
     // status bar is exactly width x height pixels.
     void SetWorkArea(int width, int height);
 
+    // Puts the picture in as the photo and shows it fitted.
+    void ShowPicture(win::Picture picture) {
+        probe.photo.SetPicture(std::move(picture));
+        form.ResizePhotoInProperties();
+    }
+    // The status bar's second panel: the size the photo is shown at.
+    std::wstring ShownResolution() const { return probe.statusBar.PanelText(2); }
+
     // The photo view's rectangle in client pixels.
     RECT ViewRect() const;
 
@@ -51,6 +60,7 @@ protected:
     err::testing::FakeFileSystem files;
     err::testing::FakeDialogs dialogs;
     win::Form1 form;
+    win::MainWindowProbe probe{form};
 };
 
 }  // namespace tpr::test

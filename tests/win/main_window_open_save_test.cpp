@@ -1,15 +1,21 @@
-// Open and Save of the main window through the real dialogs: the photo that
-// comes in, the view that goes out, and what a failure leaves.
+// Open and Save of the main window through its file dialogs: the photo that
+// comes in, the view that goes out, and what a failure or a cancel leaves.
 #include <gtest/gtest.h>
 
+#include "core/main_window/photo_masks.h"
+#include "core/main_window/status_texts.h"
 #include "dialog_user.h"
 #include "fake_error_services.h"
 #include "main_window_fixture.h"
 #include "test_files.h"
 #include "win/main_window/program_state.h"
+#include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {
+
+// The first type of a dialog's mask, the one the dialog shows chosen.
+std::wstring FirstType(const std::wstring& mask) { return mask.substr(0, mask.find(L'|')); }
 
 class OpenSaveTest : public Form1Test {
 protected:
@@ -24,165 +30,138 @@ protected:
         Form1Test::TearDown();
     }
 
-    // Open through the dialog, choosing path.
-    FileDialogSeen Open(const std::wstring& path) {
-        DialogUser user(L"Select photo", FileDialogAnswer{path});
-        form.bnOpen();
-        return user.Seen();
-    }
-    FileDialogSeen Save(const FileDialogAnswer& answer) {
-        DialogUser user(L"Save photo", answer);
-        form.bnSave();
-        return user.Seen();
-    }
-
-    // The error a command raised; the test fails when it raised none.
+    // Runs the command while a user answers its dialog; the error it raised
+    // (number 0: none) and what the user saw.
     template <class Command>
-    RuntimeError RaisedBy(Command command) {
+    std::pair<RuntimeError, FileDialogSeen> Answered(const wchar_t* title, const FileDialogAnswer& answer,
+                                                     Command command) {
+        DialogUser user(title, answer);
+        RuntimeError error(0);
         try {
             command();
         } catch (const RuntimeError& e) {
-            return e;
+            error = e;
         }
-        ADD_FAILURE() << "no error was raised";
-        return RuntimeError(0);
-    }
-
-    static bool HasCallStackLine(const RuntimeError& error, const std::wstring& name) {
-        return error.description.find(L"  Call Stack: " + name + L" ") != std::wstring::npos;
+        return {error, user.Seen()};
     }
 
     TempFolder folder;
 };
 
-TEST_F(OpenSaveTest, OpenShowsTheChosenPhotoFitted) {
+TEST_F(OpenSaveTest, OpenShowsTheChosenPhotoAndAFailedOrCancelledOneChangesNothing) {
+    const std::wstring unicode = L"\x0444\x043E\x0442\x043E_\x5199\x771F.jpg";  // фото_写真.jpg
+    struct Case {
+        const wchar_t* file;
+        SIZE photo;  // {0, 0}: bytes that are no picture
+        int button;
+        int32_t error;
+        const wchar_t* nameAfter;
+        SIZE shownAfter;
+    };
+    const Case cases[] = {
+        {L"first.bmp", {320, 240}, IDOK, 0, L"first.bmp", {320, 240}},
+        {unicode.c_str(), {640, 480}, IDOK, 0, unicode.c_str(), {640, 480}},
+        {L"broken.jpg", {0, 0}, IDOK, kErrInvalidPicture, unicode.c_str(), {640, 480}},
+        {L"cancelled.jpg", {200, 100}, IDCANCEL, 0, unicode.c_str(), {640, 480}},
+    };
     SetWorkArea(800, 600);
-    const std::wstring photo = folder.File(L"beach.bmp");
-    WritePhoto(photo, 640, 480, L"image/bmp");
-    const FileDialogSeen seen = Open(photo);
-    ASSERT_TRUE(seen.shown);
-    EXPECT_EQ(seen.fileType, L"All supported files");
-    EXPECT_EQ(seen.suggestedName, L"");
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 640x480  ");
-    EXPECT_EQ(win::Program().CurrentPhotoFileName, L"beach.bmp");
+    for (const Case& c : cases) {
+        const std::wstring path = folder.File(c.file);
+        const std::string name = win::ToNarrow(c.file);
+        if (c.photo.cx) {
+            WritePhoto(path, c.photo.cx, c.photo.cy, path.back() == L'p' ? L"image/bmp" : L"image/jpeg");
+        } else {
+            WriteFileBytes(path, "not a picture at all");
+        }
+        const auto [error, seen] = Answered(L"Select photo", {path, c.button}, [&] { form.bnOpen(); });
+        EXPECT_TRUE(seen.shown) << name;
+        EXPECT_EQ(seen.fileType, FirstType(OpenPhotoMask())) << name;
+        EXPECT_EQ(seen.suggestedName, L"") << name;
+        EXPECT_EQ(error.number, c.error) << name;
+        if (c.error) {
+            EXPECT_NE(error.description.find(L"  Call Stack: Form1.bnOpen() "), std::wstring::npos) << name;
+        }
+        EXPECT_EQ(win::Program().CurrentPhotoFileName, c.nameAfter) << name;
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(c.shownAfter.cx, c.shownAfter.cy)) << name;
+        EXPECT_EQ(probe.photo.picture.PixelSize().cx, c.shownAfter.cx) << name;
+    }
 }
 
-TEST_F(OpenSaveTest, CancelledOpenChangesNothing) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    win::Program().CurrentPhotoFileName = L"earlier.jpg";
-    DialogUser user(L"Select photo", FileDialogAnswer{L"", IDCANCEL});
-    form.bnOpen();
-    EXPECT_TRUE(user.Seen().shown);
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 355x296  ");
-    EXPECT_EQ(win::Program().CurrentPhotoFileName, L"earlier.jpg");
-}
-
-TEST_F(OpenSaveTest, UnreadablePhotoRaisesUnderBnOpenAndKeepsThePreviousPhotoAndName) {
-    SetWorkArea(800, 600);
-    const std::wstring first = folder.File(L"first.bmp");
-    WritePhoto(first, 320, 240, L"image/bmp");
-    Open(first);
-    const std::wstring broken = folder.File(L"broken.jpg");
-    WriteFileBytes(broken, "not a picture at all");
-
-    const RuntimeError error = RaisedBy([&] { Open(broken); });
-    EXPECT_EQ(error.number, kErrInvalidPicture);
-    EXPECT_TRUE(HasCallStackLine(error, L"Form1.bnOpen()"))
-        << std::string(error.description.begin(), error.description.end());
-    EXPECT_EQ(win::Program().CurrentPhotoFileName, L"first.bmp");
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 320x240  ");
-    EXPECT_EQ(form.picImage.picture.PixelSize().cx, 320) << "still the first photo";
-}
-
-TEST_F(OpenSaveTest, PhotoNamedOutsideTheSystemCodePageOpensAndSaves) {
-    SetWorkArea(800, 600);
-    const std::wstring name = L"\x0444\x043E\x0442\x043E_\x5199\x771F";  // фото_写真
-    const std::wstring photo = folder.File(name + L".jpg");
-    WritePhoto(photo, 320, 240);
-    Open(photo);
-    EXPECT_EQ(win::Program().CurrentPhotoFileName, name + L".jpg");
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 320x240  ");
-
-    const std::wstring saved = folder.File(name + L"_resized.jpg");
-    const FileDialogSeen seen = Save(FileDialogAnswer{saved});
-    EXPECT_EQ(seen.suggestedName, name + L"_resized.jpg");
-    const SIZE size = ImageFileSize(saved);
-    EXPECT_EQ(size.cx, 320);
-    EXPECT_EQ(size.cy, 240);
-}
-
-TEST_F(OpenSaveTest, SaveWritesThePhotoAsShown) {
+TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
+    const std::wstring unicode = L"\x0444\x043E\x0442\x043E_\x5199\x771F";  // фото_写真
+    struct Case {
+        std::wstring photo;  // empty: the placeholder
+        std::wstring typed;  // what the user types into the dialog
+        bool exists;         // a file of that name is there already
+        int button;
+        std::wstring suggested;
+        std::wstring written;  // empty: nothing
+        SIZE size;
+    };
+    const Case cases[] = {
+        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG", false, IDOK, L"IMG_0001_resized.JPG",
+         L"IMG_0001_resized.JPG", {900, 600}},
+        {unicode + L".jpg", unicode + L"_resized.jpg", false, IDOK, unicode + L"_resized.jpg",
+         unicode + L"_resized.jpg", {900, 600}},
+        {L"", L"noname", false, IDOK, L"", L"noname.jpg", {355, 296}},  // the extension is added
+        {L"", L"old.jpg", true, IDOK, L"", L"old.jpg", {355, 296}},     // asked first, answered yes
+        {L"", L"never.jpg", false, IDCANCEL, L"", L"", {}},
+    };
     SetWorkArea(900, 900);
-    const std::wstring photo = folder.File(L"IMG_0001.JPG");
-    WritePhoto(photo, 3000, 2000);
-    Open(photo);
-    ASSERT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 900x600  ");
-
-    const std::wstring target = folder.File(L"IMG_0001_resized.JPG");
-    const FileDialogSeen seen = Save(FileDialogAnswer{target});
-    EXPECT_EQ(seen.suggestedName, L"IMG_0001_resized.JPG");
-    EXPECT_EQ(seen.fileType, L"JPEG (*.jpg)");
-    const SIZE size = ImageFileSize(target);
-    EXPECT_EQ(size.cx, 900);
-    EXPECT_EQ(size.cy, 600);
-    EXPECT_EQ(ReadFileBytes(target).substr(0, 2), "\xFF\xD8");
-}
-
-TEST_F(OpenSaveTest, SaveOfThePlaceholderSuggestsNoNameAndAddsTheExtension) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    const FileDialogSeen seen = Save(FileDialogAnswer{folder.File(L"noname")});
-    EXPECT_EQ(seen.suggestedName, L"");
-    const SIZE size = ImageFileSize(folder.File(L"noname.jpg"));
-    EXPECT_EQ(size.cx, 355);
-    EXPECT_EQ(size.cy, 296);
-}
-
-TEST_F(OpenSaveTest, SaveOverAnExistingFileAsksFirst) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    const std::wstring target = folder.File(L"old.jpg");
-    WriteFileBytes(target, "old");
-    const FileDialogSeen seen = Save(FileDialogAnswer{target, IDOK, IDYES});
-    EXPECT_TRUE(seen.overwritePrompt);
-    EXPECT_EQ(ImageFileSize(target).cx, 355);
-}
-
-TEST_F(OpenSaveTest, CancelledSaveWritesNothing) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    const FileDialogSeen seen = Save(FileDialogAnswer{folder.File(L"never.jpg"), IDCANCEL});
-    EXPECT_TRUE(seen.shown);
-    EXPECT_TRUE(folder.Names().empty());
+    for (const Case& c : cases) {
+        TempFolder target;
+        const std::string name = win::ToNarrow(c.typed);
+        if (c.photo.empty()) {
+            form.SetNoImage();
+            win::Program().CurrentPhotoFileName.clear();
+        } else {
+            WritePhoto(folder.File(c.photo), 3000, 2000);
+            form.ShowPhotoFile(folder.File(c.photo));
+        }
+        if (c.exists) WriteFileBytes(target.File(c.typed), "old");
+        const auto [error, seen] =
+            Answered(L"Save photo", {target.File(c.typed), c.button, IDYES}, [&] { form.bnSave(); });
+        EXPECT_EQ(error.number, 0) << name;
+        EXPECT_EQ(seen.fileType, FirstType(SavePhotoMask())) << name;
+        EXPECT_EQ(seen.suggestedName, c.suggested) << name;
+        EXPECT_EQ(seen.overwritePrompt, c.exists) << name;
+        if (c.written.empty()) {
+            EXPECT_TRUE(target.Names().empty()) << name;
+            continue;
+        }
+        EXPECT_EQ(target.Names(), std::vector<std::wstring>{c.written}) << name;
+        const SIZE size = ImageFileSize(target.File(c.written));
+        EXPECT_EQ(size.cx, c.size.cx) << name;
+        EXPECT_EQ(size.cy, c.size.cy) << name;
+        EXPECT_EQ(ReadFileBytes(target.File(c.written)).substr(0, 2), "\xFF\xD8") << name;
+    }
 }
 
 TEST_F(OpenSaveTest, FailedSaveRaisesUnderBnSaveAndKeepsTheFileItWouldReplace) {
-    // Nothing was ever loaded: the view holds no picture to encode.
+    struct Case {
+        const char* what;
+        bool placeholder;
+        int16_t quality;
+        int32_t error;
+    };
+    const Case cases[] = {
+        {"nothing ever loaded: no picture to encode", false, 70, 5},
+        {"quality beyond a byte", true, 256, kErrOverflow},
+        {"quality below nothing", true, -1, kErrOverflow},
+    };
     SetWorkArea(800, 600);
     const std::wstring target = folder.File(L"keep.jpg");
     WriteFileBytes(target, "the photo saved yesterday");
-    const RuntimeError error = RaisedBy([&] { Save(FileDialogAnswer{target, IDOK, IDYES}); });
-    EXPECT_EQ(error.number, 5);
-    const std::wstring& report = error.description;
-    EXPECT_EQ(report.rfind(L"Cannot save the image. GDI+ Error:2 \r\n", 0), 0u)
-        << std::string(report.begin(), report.end());
-    EXPECT_TRUE(HasCallStackLine(error, L"Form1.bnSave()"));
-    EXPECT_EQ(ReadFileBytes(target), "the photo saved yesterday");
-    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"keep.jpg"});
-}
-
-TEST_F(OpenSaveTest, QualityBeyondAByteIsAnOverflowAndWritesNothing) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    for (const int16_t quality : {256, -1}) {
-        win::Program().JpegQuality = quality;
-        const RuntimeError error = RaisedBy([&] { Save(FileDialogAnswer{folder.File(L"q.jpg")}); });
-        EXPECT_EQ(error.number, kErrOverflow) << quality;
-        EXPECT_TRUE(HasCallStackLine(error, L"Form1.bnSave()"));
+    for (const Case& c : cases) {
+        if (c.placeholder) form.SetNoImage();
+        win::Program().JpegQuality = c.quality;
+        const auto [error, seen] = Answered(L"Save photo", {target, IDOK, IDYES}, [&] { form.bnSave(); });
+        EXPECT_EQ(error.number, c.error) << c.what;
+        EXPECT_NE(error.description.find(L"  Call Stack: Form1.bnSave() "), std::wstring::npos) << c.what;
+        EXPECT_EQ(ReadFileBytes(target), "the photo saved yesterday") << c.what;
+        EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"keep.jpg"}) << c.what;
         err::ResetErrorFramework();
     }
-    EXPECT_TRUE(folder.Names().empty());
 }
 
 }  // namespace

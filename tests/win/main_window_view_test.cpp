@@ -1,5 +1,9 @@
 // The main window's photo view: fitted, never enlarged, centred in the work
-// area, and reported in the status bar's second panel.
+// area, refitted on every resize, and reported in the status bar.
+#include <cstdlib>
+
+#include "core/common/ui_texts.h"
+#include "core/main_window/status_texts.h"
 #include "main_window_fixture.h"
 #include "test_files.h"
 #include "test_pictures.h"
@@ -11,78 +15,54 @@ namespace {
 
 constexpr COLORREF kGreen = RGB(30, 160, 60);
 
-TEST_F(Form1Test, SmallPhotoIsShownAtItsOwnSizeCentred) {
-    SetWorkArea(1000, 700);
-    form.picImage.SetPicture(SolidPicture(640, 480, kGreen));
-    form.ResizePhotoInProperties();
-
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 640x480  ");
-    const RECT view = ViewRect();
-    const int barHeight = win::PixelsY(form.ClientAreaTop);
-    EXPECT_EQ(view.left, 180);
-    EXPECT_EQ(view.top, barHeight + 110);
-    EXPECT_EQ(view.right - view.left, 640);
-    EXPECT_EQ(view.bottom - view.top, 480);
-    EXPECT_TRUE(form.picBox.Visible());
-    const auto shown = ReadPixels(form.picBox.GetPicture());
-    EXPECT_EQ(shown.width, 640);
-    EXPECT_TRUE(Near(shown.at(320, 240), kGreen));
-}
-
-TEST_F(Form1Test, WidePhotoIsFittedWithEqualStripsAboveAndBelow) {
-    SetWorkArea(800, 600);
-    form.picImage.SetPicture(SolidPicture(2000, 1000, kGreen));
-    form.ResizePhotoInProperties();
-
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 800x400  ");
-    const RECT view = ViewRect();
-    const int barHeight = win::PixelsY(form.ClientAreaTop);
-    EXPECT_EQ(view.left, 0);
-    EXPECT_EQ(view.top, barHeight + 100);
-    EXPECT_EQ(view.bottom, barHeight + 500);
-    EXPECT_EQ(ReadPixels(form.picBox.GetPicture()).height, 400);
-}
-
-TEST_F(Form1Test, EveryChangeOfTheWindowSizeRefitsThePhoto) {
-    form.picImage.SetPicture(SolidPicture(2000, 1000, kGreen));
-    SetWorkArea(400, 500);
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 400x200  ");
-    SetWorkArea(1000, 300);
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 600x300  ");
-    EXPECT_EQ(ReadPixels(form.picBox.GetPicture()).width, 600);
-}
-
-TEST_F(Form1Test, PlaceholderIsShownAtItsNaturalSize) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 355x296  ");
-    const auto shown = ReadPixels(form.picBox.GetPicture());
-    EXPECT_TRUE(Near(shown.at(2, 2), RGB(255, 255, 255)));
-    int blue = 0;
-    for (COLORREF c : shown.values) blue += (GetBValue(c) > GetRValue(c) + 40) ? 1 : 0;
-    EXPECT_GT(blue, 1000) << "the light-blue lettering is drawn";
-}
-
-TEST_F(Form1Test, WorkAreaWithoutHeightHidesTheViewQuietly) {
-    SetWorkArea(800, 600);
-    form.SetNoImage();
-    SetWorkArea(800, 0);
-    EXPECT_FALSE(form.picBox.Visible());
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 355x296  ");
-    SetWorkArea(300, 200);
-    EXPECT_TRUE(form.picBox.Visible()) << "a usable size shows the view again";
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 240x200  ");
-}
-
-TEST_F(Form1Test, StripThinnerThanAPixelWhenFittedIsShownOnePixelWide) {
-    SetWorkArea(800, 600);
-    form.picImage.SetPicture(SolidPicture(1, 20000, kGreen));
-    form.ResizePhotoInProperties();
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 1x600  ");
-    EXPECT_TRUE(form.picBox.Visible());
-    const auto shown = ReadPixels(form.picBox.GetPicture());
-    ASSERT_EQ(shown.width, 1);
-    EXPECT_TRUE(Near(shown.at(0, 300), kGreen));
+TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
+    struct Case {
+        SIZE photo;  // {0, 0}: the placeholder
+        SIZE area;   // the work area the window is then sized to
+        SIZE shown;
+        bool visible;
+    };
+    // Each area differs from the one before: the resize alone refits.
+    const Case cases[] = {
+        {{640, 480}, {1000, 700}, {640, 480}, true},  // never enlarged
+        {{2000, 1000}, {800, 500}, {800, 400}, true},  // strips above and below
+        {{2000, 1000}, {1000, 300}, {600, 300}, true},  // strips left and right
+        {{1, 20000}, {800, 600}, {1, 600}, true},       // thinner than a pixel: one pixel wide
+        {{0, 0}, {900, 650}, {355, 296}, true},         // the placeholder at its natural size
+        {{0, 0}, {800, 0}, {355, 296}, false},          // no height: hidden, the panel as it was
+        {{0, 0}, {300, 200}, {240, 200}, true},         // a usable size shows it again
+    };
+    for (const Case& c : cases) {
+        const std::string name = std::to_string(c.photo.cx) + "x" + std::to_string(c.photo.cy) + " in " +
+                                 std::to_string(c.area.cx) + "x" + std::to_string(c.area.cy);
+        if (c.photo.cx) {
+            ShowPicture(SolidPicture(c.photo.cx, c.photo.cy, kGreen));
+        } else {
+            form.SetNoImage();
+        }
+        SetWorkArea(c.area.cx, c.area.cy);
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(c.shown.cx, c.shown.cy)) << name;
+        EXPECT_EQ(probe.view.Visible(), c.visible) << name;
+        if (!c.visible) continue;
+        const RECT view = ViewRect();
+        const int top = win::PixelsY(probe.clientAreaTop);
+        EXPECT_EQ(view.right - view.left, c.shown.cx) << name;
+        EXPECT_EQ(view.bottom - view.top, c.shown.cy) << name;
+        EXPECT_LE(std::abs(view.left - (c.area.cx - view.right)), 1) << name << ": centred across";
+        EXPECT_LE(std::abs((view.top - top) - (top + c.area.cy - view.bottom)), 1)
+            << name << ": centred down";
+        const Pixels shown = ReadPixels(probe.view.GetPicture());
+        ASSERT_EQ(shown.width, c.shown.cx) << name;
+        if (c.photo.cx) {
+            EXPECT_TRUE(Near(shown.at(shown.width / 2, shown.height / 2), kGreen)) << name;
+        } else {
+            int blue = 0;
+            for (COLORREF p : shown.values) blue += (GetBValue(p) > GetRValue(p) + 40) ? 1 : 0;
+            EXPECT_GT(blue, shown.width * shown.height / 100) << name << ": the light-blue lettering";
+        }
+    }
+    EXPECT_EQ(probe.statusBar.PanelText(3), texts::kDragHintText);
+    EXPECT_EQ(win::WindowText(form.hwnd()), texts::AppName);
 }
 
 TEST_F(Form1Test, TransparentPixelsOfAGifAreShownOnWhite) {
@@ -96,17 +76,11 @@ TEST_F(Form1Test, TransparentPixelsOfAGifAreShownOnWhite) {
     TempFolder folder;
     const std::wstring path = folder.File(L"logo.gif");
     WriteFileBytes(path, gif);
-    SetWorkArea(800, 600);
     form.ShowPhotoFile(path);
-    const auto shown = ReadPixels(form.picBox.GetPicture());
+    const auto shown = ReadPixels(probe.view.GetPicture());
     ASSERT_EQ(shown.width, 2);
-    EXPECT_TRUE(Near(shown.at(0, 0), RGB(255, 255, 255))) << std::hex << shown.at(0, 0);
+    EXPECT_TRUE(Near(shown.at(0, 0), form.kViewBackground)) << std::hex << shown.at(0, 0);
     EXPECT_TRUE(Near(shown.at(1, 0), RGB(0, 128, 0))) << std::hex << shown.at(1, 0);
-}
-
-TEST_F(Form1Test, ThirdPanelCarriesTheResizeHint) {
-    EXPECT_EQ(form.StatusBar1.PanelText(3), L"Drag the window border or corner to resize the phoro --->");
-    EXPECT_EQ(win::WindowText(form.hwnd()), L"Tessaly Photo Resizer");
 }
 
 }  // namespace

@@ -1,19 +1,133 @@
-// The platform's shortfalls as the program finds them under Wine, and the
-// seam that lets a test take either side.
+// Each probe of the platform agrees with a measurement of its own, made on
+// another picture by another way in, so that it holds on any platform; and
+// the seam that lets a test take either side.
 #include "win/imaging/platform_capabilities.h"
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "test_pictures.h"
+#include "win/imaging/gdiplus_resize.h"
+#include "win/imaging/jpeg_writer.h"  // GDI+, after the headers it needs
+#include "win/runtime/com_ptr.h"
+
 namespace tpr::win {
 namespace {
 
-TEST(PlatformCapabilities, WinesPlgBltDoesNotTurn) { EXPECT_FALSE(PlgBltTurns()); }
+using namespace Gdiplus;
 
-TEST(PlatformCapabilities, WinesGdiPlusDoesNotPrefilter) { EXPECT_FALSE(ShrinkPrefilters()); }
+// A 7 x 4 picture whose every pixel is different, so that any squash or
+// mirror shows.
+COLORREF Asymmetric(int x, int y) { return RGB(30 * x + 10, 60 * y + 5, 7 * x * y + 3); }
 
-TEST(PlatformCapabilities, WinesJpegEncoderIgnoresTheQuality) { EXPECT_FALSE(JpegQualityHonoured()); }
+// Whether PlgBlt turns the picture a quarter each way into a DIB section,
+// pixel for pixel as index arithmetic turns it.
+bool MeasuredPlgBltTurns() {
+    constexpr int kWidth = 7, kHeight = 4;
+    const UniqueHbitmap source = test::MakeBitmap(kWidth, kHeight, Asymmetric);
+    for (const bool left : {true, false}) {
+        const UniqueHbitmap target = test::MakeBitmap(kHeight, kWidth, [](int, int) { return RGB(0, 0, 0); });
+        {
+            const UniqueHdc from(::CreateCompatibleDC(nullptr)), to(::CreateCompatibleDC(nullptr));
+            const SelectGuard useSource(from.get(), source.get()), useTarget(to.get(), target.get());
+            // Where the source's upper-left, upper-right and lower-left corners go.
+            const POINT left3[3] = {{0, kWidth}, {0, 0}, {kHeight, kWidth}};
+            const POINT right3[3] = {{kHeight, 0}, {kHeight, kWidth}, {0, 0}};
+            if (!::PlgBlt(to.get(), left ? left3 : right3, from.get(), 0, 0, kWidth, kHeight, nullptr, 0, 0))
+                return false;
+        }
+        const test::Pixels turned = test::ReadPixels(target.get());
+        for (int y = 0; y < kWidth; ++y) {
+            for (int x = 0; x < kHeight; ++x) {
+                const COLORREF expected =
+                    left ? Asymmetric(kWidth - 1 - y, x) : Asymmetric(y, kHeight - 1 - x);
+                if (turned.at(x, y) != expected) return false;
+            }
+        }
+    }
+    return true;
+}
+
+// GDI+ drawing of a 700 x 700 one-pixel checkerboard into 100 x 100 in
+// interpolation mode 7: a prefilter leaves flat grey, sampling leaves black
+// and white. The standard deviation of the inner pixels tells which.
+bool MeasuredShrinkPrefilters() {
+    const GdiPlusSession session;
+    constexpr int kSide = 700, kDrawn = 100;
+    std::vector<uint32_t> board(kSide * kSide);
+    for (int y = 0; y < kSide; ++y) {
+        for (int x = 0; x < kSide; ++x) board[y * kSide + x] = (x + y) % 2 ? 0xFFFFFFFF : 0xFF000000;
+    }
+    GpBitmap* image = nullptr;
+    DllExports::GdipCreateBitmapFromScan0(kSide, kSide, kSide * 4, PixelFormat32bppARGB,
+                                          reinterpret_cast<BYTE*>(board.data()), &image);
+    const UniqueGdipImage ownImage(image);
+    const UniqueHbitmap canvas = test::MakeBitmap(kDrawn, kDrawn, [](int, int) { return RGB(0, 0, 0); });
+    {
+        const UniqueHdc dc(::CreateCompatibleDC(nullptr));
+        const SelectGuard useCanvas(dc.get(), canvas.get());
+        UniqueGdipGraphics graphics;
+        DllExports::GdipCreateFromHDC(dc.get(), graphics.put());
+        DllExports::GdipSetInterpolationMode(graphics.get(), static_cast<InterpolationMode>(7));
+        DllExports::GdipDrawImageRectI(graphics.get(), image, 0, 0, kDrawn, kDrawn);
+    }
+    return test::Deviation(test::ReadPixels(canvas.get()), 4) < 40;
+}
+
+// The size of a smooth 96 x 64 picture encoded by the platform's JPEG
+// encoder (found by its MIME type) into memory at the quality.
+size_t EncodedJpegBytes(int quality) {
+    UINT encoders = 0, bytes = 0;
+    DllExports::GdipGetImageEncodersSize(&encoders, &bytes);
+    std::vector<BYTE> table(bytes);
+    auto* codecs = reinterpret_cast<ImageCodecInfo*>(table.data());
+    DllExports::GdipGetImageEncoders(encoders, bytes, codecs);
+    const ImageCodecInfo* jpeg = nullptr;
+    for (UINT i = 0; i < encoders; ++i) {
+        if (std::wstring(codecs[i].MimeType) == L"image/jpeg") jpeg = &codecs[i];
+    }
+    if (!jpeg) return 0;
+    constexpr int kWidth = 96, kHeight = 64;
+    std::vector<uint32_t> pixels(kWidth * kHeight);
+    for (int y = 0; y < kHeight; ++y) {
+        for (int x = 0; x < kWidth; ++x)
+            pixels[y * kWidth + x] = 0xFF000000 | (x * 2 << 16) | (y * 3 << 8) | (x + y);
+    }
+    GpBitmap* image = nullptr;
+    DllExports::GdipCreateBitmapFromScan0(kWidth, kHeight, kWidth * 4, PixelFormat32bppARGB,
+                                          reinterpret_cast<BYTE*>(pixels.data()), &image);
+    const UniqueGdipImage ownImage(image);
+    ComPtr<IStream> stream;
+    ::CreateStreamOnHGlobal(nullptr, TRUE, stream.put());
+    ULONG value = static_cast<ULONG>(quality);
+    EncoderParameters parameters{1, {{EncoderQuality, 1, EncoderParameterValueTypeLong, &value}}};
+    if (DllExports::GdipSaveImageToStream(image, stream.get(), &jpeg->Clsid, &parameters) != Ok) return 0;
+    STATSTG stat{};
+    stream->Stat(&stat, STATFLAG_NONAME);
+    return static_cast<size_t>(stat.cbSize.QuadPart);
+}
+
+bool MeasuredJpegQualityHonoured() {
+    const GdiPlusSession session;
+    const size_t low = EncodedJpegBytes(15), high = EncodedJpegBytes(95);
+    return low == 0 || high == 0 || low != high;  // the probe leaves an encoder that cannot write to GDI+
+}
+
+TEST(PlatformCapabilities, PlgBltProbeAgreesWithTurnsMeasuredBothWays) {
+    EXPECT_EQ(PlgBltTurns(), MeasuredPlgBltTurns());
+}
+
+TEST(PlatformCapabilities, PrefilterProbeAgreesWithAMeasuredShrink) {
+    EXPECT_EQ(ShrinkPrefilters(), MeasuredShrinkPrefilters());
+}
+
+TEST(PlatformCapabilities, JpegQualityProbeAgreesWithMeasuredSizes) {
+    EXPECT_EQ(JpegQualityHonoured(), MeasuredJpegQualityHonoured());
+}
 
 TEST(PlatformCapabilities, AForcedAnswerHoldsWhileItLives) {
+    const bool turns = PlgBltTurns(), prefilters = ShrinkPrefilters();
     {
         const ForcedCapability capable(Capability::PlgBltTurns, true);
         EXPECT_TRUE(PlgBltTurns());
@@ -22,9 +136,9 @@ TEST(PlatformCapabilities, AForcedAnswerHoldsWhileItLives) {
             EXPECT_FALSE(PlgBltTurns());
         }
         EXPECT_TRUE(PlgBltTurns());
-        EXPECT_FALSE(ShrinkPrefilters()) << "the other probes keep their own answers";
+        EXPECT_EQ(ShrinkPrefilters(), prefilters) << "the other probes keep their own answers";
     }
-    EXPECT_FALSE(PlgBltTurns()) << "measured again";
+    EXPECT_EQ(PlgBltTurns(), turns) << "the measured answer again";
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// What the process holds: private bytes, their peak, and live GDI objects.
 #include "process_memory.h"
 
 #include <windows.h>

@@ -1,9 +1,8 @@
 // Quarter turns of the photo in the main window: where each pixel lands, the
 // photo and the view afterwards, and a turn that cannot be made.
-#include <algorithm>
 #include <vector>
 
-#include "core/imaging/quarter_turn.h"
+#include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "main_window_fixture.h"
 #include "test_pictures.h"
@@ -14,15 +13,22 @@
 namespace tpr::test {
 namespace {
 
-// Blue 240 appears nowhere else in the photo.
-constexpr COLORREF kMark = RGB(255, 0, 240);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 
-// Every pixel of the 400 x 300 photo differs from every other; the
-// upper-left one is marked.
-COLORREF Unique(int x, int y) {
-    if (x == 0 && y == 0) return kMark;
-    return RGB(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 2));
+// Every pixel of the 400 x 300 photo differs from every other.
+COLORREF Unique(int x, int y) { return RGB(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 2)); }
+
+// The picture turned a quarter, by index: a left turn takes the upper-left
+// pixel to the lower left, a right turn to the upper right.
+Pixels Turned(const Pixels& from, bool left) {
+    Pixels to{from.height, from.width, std::vector<COLORREF>(from.values.size())};
+    for (int y = 0; y < to.height; ++y) {
+        for (int x = 0; x < to.width; ++x) {
+            to.values[static_cast<size_t>(y) * to.width + x] =
+                left ? from.at(from.width - 1 - y, x) : from.at(y, from.height - 1 - x);
+        }
+    }
+    return to;
 }
 
 class RotationTest : public Form1Test {
@@ -30,69 +36,42 @@ protected:
     void SetUp() override {
         Form1Test::SetUp();
         SetWorkArea(800, 600);
-        form.picImage.SetPicture(win::PictureFromBitmap(MakeBitmap(400, 300, Unique)));
-        form.ResizePhotoInProperties();
-        original_ = ReadPixels(form.picImage.picture).values;
+        ShowPicture(win::PictureFromBitmap(MakeBitmap(400, 300, Unique)));
     }
 
-    Pixels Photo() const { return ReadPixels(form.picImage.picture); }
-
-    std::vector<COLORREF> original_;
+    Pixels Photo() const { return ReadPixels(probe.photo.picture); }
 };
 
-TEST_F(RotationTest, LeftTurnPutsTheUpperLeftPixelLowerLeft) {
-    form.RotateCCW();
-    const Pixels turned = Photo();
-    ASSERT_EQ(turned.width, 300);
-    ASSERT_EQ(turned.height, 400);
-    EXPECT_EQ(turned.at(0, 399), kMark);
-    EXPECT_EQ(turned.at(299, 399), Unique(0, 299)) << "the left edge became the bottom";
-    EXPECT_EQ(turned.at(0, 0), Unique(399, 0)) << "the right edge became the top";
-    EXPECT_DOUBLE_EQ(form.picImage.width, 300 * win::TwipsPerPixelX());
-    EXPECT_DOUBLE_EQ(form.picImage.height, 400 * win::TwipsPerPixelY());
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 300x400  ");
-    const RECT view = ViewRect();
-    EXPECT_EQ(view.right - view.left, 300);
-    EXPECT_EQ(view.bottom - view.top, 400);
-}
-
-TEST_F(RotationTest, RightTurnPutsTheUpperLeftPixelUpperRight) {
-    form.RotateCW();
-    const Pixels turned = Photo();
-    ASSERT_EQ(turned.width, 300);
-    ASSERT_EQ(turned.height, 400);
-    EXPECT_EQ(turned.at(299, 0), kMark);
-    EXPECT_EQ(turned.at(0, 0), Unique(0, 299)) << "the bottom-left corner came up";
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 300x400  ");
-}
-
-TEST_F(RotationTest, LeftThenRightGivesBackThePhoto) {
-    form.RotateCCW();
-    form.RotateCW();
-    const Pixels back = Photo();
-    EXPECT_EQ(back.width, 400);
-    EXPECT_TRUE(back.values == original_);
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 400x300  ");
-}
-
-TEST_F(RotationTest, FourTurnsEitherWayGiveBackEveryPixel) {
-    for (int turn = 0; turn < 4; ++turn) form.RotateCCW();
-    EXPECT_TRUE(Photo().values == original_) << "four left turns";
-    for (int turn = 0; turn < 4; ++turn) form.RotateCW();
-    EXPECT_TRUE(Photo().values == original_) << "four right turns";
-}
-
-TEST_F(RotationTest, PlaceholderTurnsPixelForPixelAndStaysAsItWas) {
-    form.SetNoImage();
-    const Pixels placeholder = Photo();
-    form.RotateCCW();
-    const std::vector<uint32_t> source(placeholder.values.begin(), placeholder.values.end());
-    std::vector<uint32_t> expected(source.size());
-    QuarterTurnPixels(true, source.data(), placeholder.width, placeholder.height, expected.data());
-    const Pixels turned = Photo();
-    EXPECT_EQ(turned.width, placeholder.height);
-    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), turned.values.begin(), turned.values.end()));
-    EXPECT_TRUE(ReadPixels(form.imNoImage.picture).values == placeholder.values) << "the placeholder itself";
+TEST_F(RotationTest, EachTurnMovesEveryPixelAQuarterAndTheViewFollows) {
+    struct Case {
+        const char* turns;  // L: left, R: right
+        bool placeholder;
+    };
+    const Case cases[] = {{"L", false}, {"R", false}, {"LR", false}, {"LLLL", false},
+                          {"RRRR", false}, {"L", true}};
+    for (const Case& c : cases) {
+        if (c.placeholder) {
+            form.SetNoImage();
+        } else {
+            ShowPicture(win::PictureFromBitmap(MakeBitmap(400, 300, Unique)));
+        }
+        const std::vector<COLORREF> placeholder = ReadPixels(probe.placeholder.picture).values;
+        Pixels expected = Photo();
+        for (const char* turn = c.turns; *turn; ++turn) {
+            *turn == 'L' ? form.RotateCCW() : form.RotateCW();
+            expected = Turned(expected, *turn == 'L');
+        }
+        const Pixels turned = Photo();
+        ASSERT_EQ(turned.width, expected.width) << c.turns;
+        EXPECT_TRUE(turned.values == expected.values) << c.turns;
+        EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX()) << c.turns;
+        EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY()) << c.turns;
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height)) << c.turns;
+        const RECT view = ViewRect();
+        EXPECT_EQ(view.right - view.left, turned.width) << c.turns;
+        EXPECT_EQ(view.bottom - view.top, turned.height) << c.turns;
+        EXPECT_TRUE(ReadPixels(probe.placeholder.picture).values == placeholder) << "the placeholder itself";
+    }
 }
 
 // A 16 x 16 icon, red on its left half and transparent on its right.
@@ -116,88 +95,76 @@ win::Picture HalfRedIcon() {
 }
 
 TEST_F(RotationTest, IconIsDrawnOnWhiteAndTurned) {
-    form.picImage.SetPicture(HalfRedIcon());
+    probe.photo.SetPicture(HalfRedIcon());
     form.RotateCW();
     const Pixels turned = Photo();
     ASSERT_EQ(turned.width, 16);
-    EXPECT_EQ(form.picImage.picture.Kind(), win::PictureKind::Bitmap);
+    EXPECT_EQ(probe.photo.picture.Kind(), win::PictureKind::Bitmap);
     EXPECT_EQ(turned.at(8, 3), kRed) << "the left half went up";
-    EXPECT_EQ(turned.at(8, 12), RGB(255, 255, 255)) << "the transparent half is white";
+    EXPECT_EQ(turned.at(8, 12), form.kViewBackground) << "the transparent half is white";
 }
 
 struct BlitCall {
     POINT points[3];
-    int x, y, width, height;
+    int width, height;
 };
 std::vector<BlitCall> blitCalls;
 
 BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* points, HDC source, int x, int y, int width, int height,
                             HBITMAP mask, int maskX, int maskY) {
-    blitCalls.push_back({{points[0], points[1], points[2]}, x, y, width, height});
+    blitCalls.push_back({{points[0], points[1], points[2]}, width, height});
     return ::PlgBlt(target, points, source, x, y, width, height, mask, maskX, maskY);
 }
 
 BOOL WINAPI FailingPlgBlt(HDC, const POINT*, HDC, int, int, int, int, HBITMAP, int, int) { return FALSE; }
-
-bool SamePoint(POINT a, POINT b) { return a.x == b.x && a.y == b.y; }
 
 TEST_F(RotationTest, WherePlgBltTurnsItGetsTheCornersOfTheTurnedRectangle) {
     const win::ForcedCapability turns(win::Capability::PlgBltTurns, true);
     const win::ReplacedPlgBlt recording(&RecordingPlgBlt);
     blitCalls.clear();
     form.RotateCCW();
-    form.RotateCW();
-    ASSERT_EQ(blitCalls.size(), 2u);
-    const BlitCall& left = blitCalls[0];
-    EXPECT_TRUE(SamePoint(left.points[0], {0, 400}) && SamePoint(left.points[1], {0, 0}) &&
-                SamePoint(left.points[2], {300, 400}));
-    EXPECT_EQ(left.x, 0);
-    EXPECT_EQ(left.y, 0);
-    EXPECT_EQ(left.width, 400);
-    EXPECT_EQ(left.height, 300);
-    const BlitCall& right = blitCalls[1];
-    // The second turn starts from the 300 x 400 result of the first.
-    EXPECT_TRUE(SamePoint(right.points[0], {400, 0}) && SamePoint(right.points[1], {400, 300}) &&
-                SamePoint(right.points[2], {0, 0}));
-    EXPECT_EQ(right.width, 300);
-    EXPECT_EQ(right.height, 400);
+    form.RotateCW();  // from the 300 x 400 result of the first
+    const BlitCall expected[] = {{{{0, 400}, {0, 0}, {300, 400}}, 400, 300},
+                                 {{{400, 0}, {400, 300}, {0, 0}}, 300, 400}};
+    ASSERT_EQ(blitCalls.size(), std::size(expected));
+    for (size_t i = 0; i < blitCalls.size(); ++i) {
+        for (int corner = 0; corner < 3; ++corner) {
+            EXPECT_EQ(blitCalls[i].points[corner].x, expected[i].points[corner].x) << i << "," << corner;
+            EXPECT_EQ(blitCalls[i].points[corner].y, expected[i].points[corner].y) << i << "," << corner;
+        }
+        EXPECT_EQ(blitCalls[i].width, expected[i].width) << i;
+        EXPECT_EQ(blitCalls[i].height, expected[i].height) << i;
+    }
 }
 
-// The photo and its view exactly as they were before a failed turn.
-void ExpectUnchanged(const win::Form1& form, OLE_HANDLE handle, const std::vector<COLORREF>& original) {
-    EXPECT_EQ(form.picImage.picture.Handle(), handle);
-    EXPECT_DOUBLE_EQ(form.picImage.width, 400 * win::TwipsPerPixelX());
-    EXPECT_TRUE(ReadPixels(form.picImage.picture).values == original);
-    EXPECT_EQ(form.StatusBar1.PanelText(2), L"Photo resolution: 400x300  ");
-}
-
-TEST_F(RotationTest, FailingPlgBltRaisesAndLeavesThePhoto) {
-    const win::ForcedCapability turns(win::Capability::PlgBltTurns, true);
-    const win::ReplacedPlgBlt failing(&FailingPlgBlt);
-    const OLE_HANDLE before = form.picImage.picture.Handle();
+// A right turn raises `error` and leaves the photo and its view as they were.
+void ExpectFailedTurn(win::Form1& form, const win::MainWindowProbe& probe, int32_t error) {
+    const OLE_HANDLE handle = probe.photo.picture.Handle();
+    const double width = probe.photo.width;
+    const std::vector<COLORREF> pixels = ReadPixels(probe.photo.picture).values;
+    const std::wstring panel = probe.statusBar.PanelText(2);
     try {
         form.RotateCW();
         ADD_FAILURE() << "no error";
     } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number, kErrInvalidCall);
+        EXPECT_EQ(e.number, error);
     }
-    ExpectUnchanged(form, before, original_);
+    EXPECT_EQ(probe.photo.picture.Handle(), handle);
+    EXPECT_DOUBLE_EQ(probe.photo.width, width);
+    EXPECT_TRUE(ReadPixels(probe.photo.picture).values == pixels);
+    EXPECT_EQ(probe.statusBar.PanelText(2), panel);
 }
 
-TEST_F(RotationTest, WorkSurfaceThatCannotBeMadeRaisesOutOfMemory) {
-    // 40000 x 30000 pixels of 4 bytes are more than a bitmap can hold.
-    const OLE_HANDLE before = form.picImage.picture.Handle();
-    form.picImage.width = 40000 * win::TwipsPerPixelX();
-    form.picImage.height = 30000 * win::TwipsPerPixelY();
-    try {
-        form.RotateCCW();
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& e) {
-        EXPECT_EQ(e.number, kErrOutOfMemory);
+TEST_F(RotationTest, TurnThatCannotBeMadeRaisesAndLeavesThePhotoAsItWas) {
+    {
+        const win::ForcedCapability turns(win::Capability::PlgBltTurns, true);
+        const win::ReplacedPlgBlt failing(&FailingPlgBlt);
+        ExpectFailedTurn(form, probe, kErrInvalidCall);
     }
-    form.picImage.width = 400 * win::TwipsPerPixelX();
-    form.picImage.height = 300 * win::TwipsPerPixelY();
-    ExpectUnchanged(form, before, original_);
+    // 40000 x 30000 pixels of 4 bytes are more than a bitmap can hold.
+    probe.photo.width = 40000 * win::TwipsPerPixelX();
+    probe.photo.height = 30000 * win::TwipsPerPixelY();
+    ExpectFailedTurn(form, probe, kErrOutOfMemory);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
-// SaveJPG: what it hands the encoder, what it writes, and what it leaves
-// behind when it cannot write.
+// SaveJPG: the quality reaching the file through each encoder, what it
+// writes, and what it leaves behind when it cannot write.
 #include "win/imaging/save_jpg.h"
 
 #include <gtest/gtest.h>
@@ -8,34 +8,53 @@
 #include <vector>
 
 #include "core/runtime/runtime_error.h"
+#include "linux_side.h"
 #include "test_files.h"
 #include "test_pictures.h"
+#include "win/imaging/platform_capabilities.h"
 
 namespace tpr::win {
 namespace {
 
-constexpr wchar_t kErrorPrefix[] = L"Cannot save the image. GDI+ Error:";
-
-// The error SaveJPG raised; the test fails when it raised none.
-RuntimeError SaveError(const Picture& picture, const std::wstring& path) {
-    try {
-        SaveJPG(picture, path, 70);
-    } catch (const RuntimeError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error for " << std::string(path.begin(), path.end());
-    return RuntimeError(0);
-}
-
-// A picture with detail everywhere, so that the quality shows in the size.
-Picture NoisyPicture(int width, int height) {
-    return PictureFromBitmap(test::MakeBitmap(width, height, [](int x, int y) {
-        const unsigned v = static_cast<unsigned>(x * 7919 + y * 104729) * 2654435761u;
-        return RGB(v >> 24, (v >> 16) & 0xFF, (v >> 8) & 0xFF);
+// A photo-like picture: smooth light, some texture.
+Picture Scene() {
+    return PictureFromBitmap(test::MakeBitmap(800, 600, [](int x, int y) {
+        const int texture = ((x * 7919 + y * 104729) >> 3) % 40;
+        return RGB((x * 255 / 800 + texture) % 256, (y * 255 / 600 + texture / 2) % 256, 120 + texture);
     }));
 }
 
-TEST(SaveJpgTest, QualityParameterPointsAtTheQuality) {
+TEST(SaveJpgTest, OwnEncoderWritesTheChosenQuality) {
+    const ForcedCapability ownEncoder(Capability::JpegQualityHonoured, false);
+    const test::TempFolder folder(test::kLinuxTmp);
+    const Picture scene = Scene();
+    size_t previousSize = 0;
+    for (const int32_t quality : {10, 30, 50, 70, 85, 100}) {
+        const std::wstring path = folder.File(L"q" + std::to_wstring(quality) + L".jpg");
+        SaveJPG(scene, path, quality);
+        EXPECT_EQ(test::ImageFileSize(path).cx, 800) << quality;
+        const size_t size = test::ReadFileBytes(path).size();
+        EXPECT_GT(size, previousSize) << quality;
+        previousSize = size;
+        EXPECT_NEAR(test::IdentifiedJpegQuality(path), quality, 5) << "identify's estimate at " << quality;
+    }
+}
+
+TEST(SaveJpgTest, PlatformEncoderIsHandedTheQuality) {
+    const bool honoured = JpegQualityHonoured();
+    const ForcedCapability platformEncoder(Capability::JpegQualityHonoured, true);
+    const test::TempFolder folder;
+    const Picture scene = Scene();
+    SaveJPG(scene, folder.File(L"q10.jpg"), 10);
+    SaveJPG(scene, folder.File(L"q90.jpg"), 90);
+    const std::string low = test::ReadFileBytes(folder.File(L"q10.jpg"));
+    const std::string high = test::ReadFileBytes(folder.File(L"q90.jpg"));
+    if (honoured) {
+        EXPECT_LT(low.size(), high.size());
+    } else {
+        EXPECT_EQ(low, high) << "written by the platform's encoder, which ignores the quality";
+    }
+
     const int32_t quality = 90;
     const Gdiplus::EncoderParameters parameters = JpegQualityParameters(quality);
     EXPECT_EQ(parameters.Count, 1u);
@@ -49,82 +68,55 @@ TEST(SaveJpgTest, QualityParameterPointsAtTheQuality) {
 #endif
 }
 
-TEST(SaveJpgTest, WritesAJpegOfThePicturesSize) {
+TEST(SaveJpgTest, WritesAJpegOfThePicturesSizeOverAnyOldFile) {
     test::TempFolder folder;
     const std::wstring path = folder.File(L"out.jpg");
+    test::WriteFileBytes(path, "an older photo");
     SaveJPG(test::SolidPicture(900, 600, RGB(30, 160, 60)), path, 70);
-    const std::string bytes = test::ReadFileBytes(path);
-    ASSERT_GE(bytes.size(), 3u);
-    EXPECT_EQ(bytes.substr(0, 3), "\xFF\xD8\xFF");
+    EXPECT_EQ(test::ReadFileBytes(path).substr(0, 3), "\xFF\xD8\xFF");
     const SIZE size = test::ImageFileSize(path);
     EXPECT_EQ(size.cx, 900);
     EXPECT_EQ(size.cy, 600);
     EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"out.jpg"}) << "no temporary file is left";
 }
 
-TEST(SaveJpgTest, ReplacesAnExistingFile) {
+TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
     test::TempFolder folder;
-    const std::wstring path = folder.File(L"out.jpg");
-    test::WriteFileBytes(path, "an older photo");
-    SaveJPG(test::SolidPicture(40, 30, RGB(200, 0, 0)), path, 70);
-    EXPECT_EQ(test::ImageFileSize(path).cx, 40);
-    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"out.jpg"});
-}
-
-TEST(SaveJpgTest, UnwritablePathRaisesError5WithTheStatus) {
-    test::TempFolder folder;
+    const std::wstring kept = folder.File(L"keep.jpg"), taken = folder.File(L"taken.jpg");
+    test::WriteFileBytes(kept, "the photo saved yesterday");
+    ::CreateDirectoryW(taken.c_str(), nullptr);  // a folder of that name: nothing can replace it
     const Picture picture = test::SolidPicture(40, 30, RGB(200, 0, 0));
-    for (const std::wstring& path : {folder.File(L"missing\\out.jpg"), std::wstring(L"Z:\\proc\\out.jpg")}) {
-        const RuntimeError error = SaveError(picture, path);
-        EXPECT_EQ(error.number, 5);
-        const std::wstring description = error.description;
-        ASSERT_EQ(description.rfind(kErrorPrefix, 0), 0u)
-            << std::string(description.begin(), description.end());
-        const std::wstring status = description.substr(std::wcslen(kErrorPrefix));
-        EXPECT_GT(std::stoi(status), 0);
-        EXPECT_EQ(std::to_wstring(std::stoi(status)), status) << "the status alone, in decimal";
-        EXPECT_EQ(error.source, L"");
-        EXPECT_EQ(error.helpFile, L"");
-        EXPECT_EQ(error.helpContext, 0);
+    struct Case {
+        const char* what;
+        const Picture* picture;
+        std::wstring path;
+        int status;  // 0: any the platform gives
+    };
+    const Picture none;
+    const Case cases[] = {
+        {"no bitmap to encode", &none, kept, 2},
+        {"a folder in the way", &picture, taken, 7},
+        {"a missing folder", &picture, folder.File(L"missing\\out.jpg"), 0},
+        {"a drive that cannot be written", &picture, L"Z:\\proc\\out.jpg", 0},
+    };
+    for (const Case& c : cases) {
+        try {
+            SaveJPG(*c.picture, c.path, 70);
+            ADD_FAILURE() << c.what << ": no error";
+        } catch (const RuntimeError& e) {
+            EXPECT_EQ(e.number, 5) << c.what;
+            const std::wstring prefix = L"Cannot save the image. GDI+ Error:";
+            ASSERT_EQ(e.description.rfind(prefix, 0), 0u) << c.what;
+            const std::wstring status = e.description.substr(prefix.size());
+            EXPECT_EQ(std::to_wstring(std::stoi(status)), status) << c.what << ": the status alone";
+            if (c.status) EXPECT_EQ(std::stoi(status), c.status) << c.what;
+            EXPECT_EQ(e.source, L"") << c.what;
+            EXPECT_EQ(e.helpContext, 0) << c.what;
+            if (c.status == 7) EXPECT_NE(e.lastOsError, 0u) << "the platform's reason goes into the report";
+        }
     }
-    EXPECT_TRUE(folder.Names().empty());
-}
-
-TEST(SaveJpgTest, FailedSaveLeavesTheExistingFileAndNoTemporaryOne) {
-    test::TempFolder folder;
-    const std::wstring path = folder.File(L"keep.jpg");
-    test::WriteFileBytes(path, "the photo saved yesterday");
-
-    // No bitmap to encode: GDI+ refuses it as an invalid parameter.
-    const RuntimeError error = SaveError(Picture(), path);
-    EXPECT_EQ(error.number, 5);
-    EXPECT_EQ(error.description, std::wstring(kErrorPrefix) + L"2");
-    EXPECT_EQ(test::ReadFileBytes(path), "the photo saved yesterday");
-    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"keep.jpg"});
-}
-
-TEST(SaveJpgTest, WrittenFileThatCannotTakeTheTargetsPlaceIsRemoved) {
-    test::TempFolder folder;
-    const std::wstring target = folder.File(L"taken.jpg");
-    ::CreateDirectoryW(target.c_str(), nullptr);  // a folder of that name: nothing can replace it
-    const RuntimeError error = SaveError(test::SolidPicture(40, 30, RGB(200, 0, 0)), target);
-    EXPECT_EQ(error.number, 5);
-    EXPECT_EQ(error.description, std::wstring(kErrorPrefix) + L"7");
-    EXPECT_NE(error.lastOsError, 0u) << "the platform's reason goes into the report";
-    EXPECT_EQ(::GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_DIRECTORY,
-              DWORD{FILE_ATTRIBUTE_DIRECTORY});
-    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"taken.jpg"});
-}
-
-TEST(SaveJpgTest, QualityReachesTheEncoder) {
-    test::TempFolder folder;
-    const Picture picture = NoisyPicture(300, 200);
-    SaveJPG(picture, folder.File(L"q10.jpg"), 10);
-    SaveJPG(picture, folder.File(L"q90.jpg"), 90);
-    const size_t low = test::ReadFileBytes(folder.File(L"q10.jpg")).size();
-    const size_t high = test::ReadFileBytes(folder.File(L"q90.jpg")).size();
-    if (low == high) GTEST_SKIP() << "this platform's JPEG encoder ignores the quality parameter";
-    EXPECT_LT(low, high);
+    EXPECT_EQ(test::ReadFileBytes(kept), "the photo saved yesterday");
+    EXPECT_EQ(folder.Names(), (std::vector<std::wstring>{L"keep.jpg", L"taken.jpg"}));
 }
 
 }  // namespace

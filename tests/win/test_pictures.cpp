@@ -1,7 +1,9 @@
+// Pixel readers for the tests' pictures.
 #include "test_pictures.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace tpr::test {
@@ -26,31 +28,23 @@ Pixels ReadPixels(HBITMAP bitmap) {
     return result;
 }
 
-void WriteBmpFile(const std::wstring& path, int width, int height, COLORREF colour) {
-    const uint32_t pixel = (GetRValue(colour) << 16) | (GetGValue(colour) << 8) | GetBValue(colour);
-    const std::vector<uint32_t> pixels(static_cast<size_t>(width) * height, pixel);
-    BITMAPINFOHEADER info{};
-    info.biSize = sizeof info;
-    info.biWidth = width;
-    info.biHeight = height;
-    info.biPlanes = 1;
-    info.biBitCount = 32;
-    const DWORD pixelBytes = static_cast<DWORD>(pixels.size() * sizeof(uint32_t));
-    BITMAPFILEHEADER header{};
-    header.bfType = 0x4D42;  // "BM"
-    header.bfOffBits = sizeof header + sizeof info;
-    header.bfSize = header.bfOffBits + pixelBytes;
-    const win::UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
-    ASSERT_TRUE(file) << "cannot write the test photo";
-    DWORD written = 0;
-    ::WriteFile(file.get(), &header, sizeof header, &written, nullptr);
-    ::WriteFile(file.get(), &info, sizeof info, &written, nullptr);
-    ::WriteFile(file.get(), pixels.data(), pixelBytes, &written, nullptr);
-}
-
 Pixels ReadPixels(const win::Picture& picture) {
     return ReadPixels(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle())));
+}
+
+double Deviation(const Pixels& pixels, int margin) {
+    double sum = 0, squares = 0;
+    int count = 0;
+    for (int y = margin; y < pixels.height - margin; ++y) {
+        for (int x = margin; x < pixels.width - margin; ++x) {
+            const double level = GetGValue(pixels.at(x, y));
+            sum += level;
+            squares += level * level;
+            ++count;
+        }
+    }
+    const double mean = sum / count;
+    return std::sqrt(squares / count - mean * mean);
 }
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {

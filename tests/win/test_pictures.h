@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "win/runtime/picture.h"
@@ -49,8 +48,9 @@ struct Pixels {
 Pixels ReadPixels(HBITMAP bitmap);
 Pixels ReadPixels(const win::Picture& picture);
 
-// Writes a BMP file of one colour, for the picture loader to read.
-void WriteBmpFile(const std::wstring& path, int width, int height, COLORREF colour);
+// Standard deviation of the green channel inside a border of `margin`
+// pixels: near 0 for flat grey, 127.5 for black and white in equal parts.
+double Deviation(const Pixels& pixels, int margin);
 
 // Colours that differ by at most tolerance in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 8);

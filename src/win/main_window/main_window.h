@@ -79,6 +79,13 @@ public:
 
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
+private:
+    // The tests look at the controls and the layout through this one door.
+    friend class MainWindowProbe;
+    // Reads the interface font off lblFontContainer until the font is
+    // handed to the fonts module directly.
+    friend void ApplyContainerFont(HWND form);
+
     // Controls.
     ImageHolder picImage;   // the photo at its natural size
     ImageHolder imNoImage;  // the placeholder shown when no photo is loaded
@@ -98,7 +105,6 @@ public:
     int32_t ClientAreaBottom = 0;
     bool ResizingByPreset = false;
 
-private:
     void CreateControls();
     void Rotate(bool left);
     void RunCommand(int32_t command);
