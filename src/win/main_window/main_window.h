@@ -84,7 +84,6 @@ private:
     friend class MainWindowProbe;
     // Reads the interface font off lblFontContainer until the font is
     // handed to the fonts module directly.
-    friend void ApplyContainerFont(HWND form);
 
     // Controls.
     ImageHolder picImage;   // the photo at its natural size
