@@ -82,8 +82,6 @@ public:
 private:
     // The tests look at the controls and the layout through this one door.
     friend class MainWindowProbe;
-    // Reads the interface font off lblFontContainer until the font is
-    // handed to the fonts module directly.
 
     // Controls.
     ImageHolder picImage;   // the photo at its natural size
