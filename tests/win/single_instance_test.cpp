@@ -1,0 +1,158 @@
+// A later start of the program: how it finds the running instance through
+// that instance's application window, hands over its command line and brings
+// the running main window forward.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+#include "core/runtime/product.h"
+#include "win/app/single_instance.h"
+#include "win/runtime/application.h"
+#include "win/runtime/application_window.h"
+#include "win/runtime/unique_any.h"
+
+namespace tpr::test {
+namespace {
+
+constexpr const wchar_t* kTitle = kProductName;
+constexpr wchar_t kLeavingTitle[] = L"abcba - This App Will Be Closed";
+
+// A shown top-level window standing in for a window of the running instance.
+win::UniqueHwnd ShownWindow(const wchar_t* title, HWND owner = nullptr) {
+    return win::UniqueHwnd(::CreateWindowExW(0, L"STATIC", title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40,
+                                             300, 200, owner, nullptr, ::GetModuleHandleW(nullptr), nullptr));
+}
+
+// This test process as a second start of the program; a window of the
+// process stands in for each window of the instance that runs already.
+class SecondStartTest : public ::testing::Test {
+protected:
+    void TearDown() override { win::App().SetTitle(kTitle); }
+
+    win::RunningInstance instance;
+};
+
+TEST_F(SecondStartTest, FindsTheRunningMainWindowWhateverLiesAboveItsApplicationWindow) {
+    win::ApplicationWindow running(kTitle);
+    const auto mainWindow = ShownWindow(L"main");
+    running.SetMainWindow(mainWindow.get());
+    ::ShowWindow(mainWindow.get(), SW_MINIMIZE);
+    // As measured: the window just above the application window is the
+    // quality list's drop-down, not the main window.
+    const auto dropDown = ShownWindow(L"drop-down");
+    ::SetWindowPos(running.hwnd(), dropDown.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    ASSERT_EQ(::GetWindow(running.hwnd(), GW_HWNDPREV), dropDown.get());
+    ASSERT_TRUE(::IsIconic(mainWindow.get()));
+
+    win::ShowPrevInstance();
+
+    EXPECT_FALSE(::IsIconic(mainWindow.get()));
+    EXPECT_EQ(::GetForegroundWindow(), mainWindow.get());
+    EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
+    // Renamed before the search, so that the search found the other one.
+    EXPECT_EQ(win::App().Title, kLeavingTitle);
+    EXPECT_EQ(win::FindApplicationWindow(kLeavingTitle), win::App().Window()->hwnd());
+    EXPECT_EQ(win::FindApplicationWindow(kTitle), running.hwnd());
+}
+
+TEST_F(SecondStartTest, MaximisedWindowStaysMaximisedAndABusyOneShowsItsDialog) {
+    win::ApplicationWindow running(kTitle);
+    const auto mainWindow = ShownWindow(L"main");
+    running.SetMainWindow(mainWindow.get());
+    ::ShowWindow(mainWindow.get(), SW_MAXIMIZE);
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+
+    win::ShowPrevInstance();
+    EXPECT_TRUE(::IsZoomed(mainWindow.get()));
+    EXPECT_EQ(::GetForegroundWindow(), mainWindow.get());
+
+    // A modal dialog disables its owner: the dialog is what comes forward.
+    const auto dialog = ShownWindow(L"dialog", mainWindow.get());
+    ::SetForegroundWindow(dialog.get());
+    ::EnableWindow(mainWindow.get(), FALSE);
+    ::SetForegroundWindow(other.get());
+    ASSERT_EQ(::GetForegroundWindow(), other.get());
+
+    win::App().SetTitle(kTitle);
+    win::ShowPrevInstance();
+    EXPECT_EQ(::GetForegroundWindow(), dialog.get());
+}
+
+TEST_F(SecondStartTest, WithoutARunningInstanceNothingComesForward) {
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+    win::ShowPrevInstance();
+    EXPECT_EQ(::GetForegroundWindow(), other.get());
+    EXPECT_EQ(win::App().Title, kLeavingTitle);
+}
+
+TEST_F(SecondStartTest, RunningInstanceWithoutAMainWindowYetStillGetsTheCommandLine) {
+    win::ApplicationWindow running(kTitle);
+    const auto other = ShownWindow(L"another program");
+    ::SetForegroundWindow(other.get());
+    win::ShowPrevInstance();
+    EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
+    EXPECT_EQ(::GetForegroundWindow(), other.get());
+}
+
+TEST(RunningInstance, IsSeenByTheNextStartUntilItEnds) {
+    {
+        const win::RunningInstance first;
+        EXPECT_FALSE(win::App().PrevInstance());
+        ASSERT_NE(win::App().Window(), nullptr);
+        EXPECT_EQ(win::FindApplicationWindow(kTitle), win::App().Window()->hwnd());
+        EXPECT_FALSE(::IsWindowVisible(win::App().Window()->hwnd()));
+        // Another process's mark, as a later start sees the first one's.
+        const win::UniqueKernelHandle othersMark(
+            ::OpenMutexW(SYNCHRONIZE, FALSE, L"Tessaly Photo Resizer is running"));
+        EXPECT_TRUE(othersMark);
+    }
+    EXPECT_EQ(win::App().Window(), nullptr);
+    EXPECT_EQ(win::FindApplicationWindow(kTitle), nullptr);
+    EXPECT_FALSE(win::App().PrevInstance());
+
+    const win::UniqueKernelHandle runningMark(
+        ::CreateMutexW(nullptr, FALSE, L"Tessaly Photo Resizer is running"));
+    const win::RunningInstance second;
+    EXPECT_TRUE(win::App().PrevInstance());
+}
+
+TEST(ApplicationWindow, KeepsTheNewestHandedCommandLineAndWakesTheLoop) {
+    win::ApplicationWindow window(kTitle);
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L"\"C:\\Photos\\a.jpg\""));
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L"\"C:\\Photos\\b b.jpg\""));
+    MSG wake{};
+    EXPECT_TRUE(::PeekMessageW(&wake, window.hwnd(), WM_NULL, WM_NULL, PM_REMOVE));
+    EXPECT_EQ(window.TakeHandedCommandLine(), L"\"C:\\Photos\\b b.jpg\"");
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+
+    EXPECT_TRUE(win::HandCommandLine(window.hwnd(), L""));
+    EXPECT_EQ(window.TakeHandedCommandLine(), L"");
+
+    // Data of another kind is refused and kept nowhere.
+    wchar_t text[] = L"C:\\a.jpg";
+    COPYDATASTRUCT foreign{1, sizeof text, text};
+    EXPECT_EQ(::SendMessageW(window.hwnd(), WM_COPYDATA, 0, reinterpret_cast<LPARAM>(&foreign)), FALSE);
+    EXPECT_EQ(window.TakeHandedCommandLine(), std::nullopt);
+}
+
+TEST(ApplicationWindow, PointsAtTheMainWindowWhileThatExists) {
+    win::ApplicationWindow window(kTitle);
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+    auto mainWindow = ShownWindow(L"main");
+    window.SetMainWindow(mainWindow.get());
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), mainWindow.get());
+    window.SetMainWindow(nullptr);
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+    window.SetMainWindow(mainWindow.get());
+    mainWindow.reset();
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+}
+
+}  // namespace
+}  // namespace tpr::test
