@@ -16,19 +16,14 @@ namespace {
 constexpr int kPreset1024 = 5, kSave = 2;
 
 // The user's keyboard and pointer, driven through the X server as real ones
-// drive it; each returns once xdotool is done.
-void RunXdotool(const std::string& arguments) {
-    ASSERT_EQ(test::LinuxShellOutput(test::kLinuxTmp, "/usr/bin/xdotool " + arguments + " && echo done"), "done\n");
+// drive it by xdotool's commands; returns once they are done.
+void Xdotool(const std::string& commands) {
+    ASSERT_EQ(test::LinuxShellOutput(test::kLinuxTmp, "/usr/bin/xdotool " + commands + " && echo done"), "done\n");
 }
 
-void MovePointerTo(const RECT& rect) {
-    RunXdotool("mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
-               std::to_string((rect.top + rect.bottom) / 2));
-}
-
-void ClickAt(const RECT& rect) {
-    MovePointerTo(rect);
-    RunXdotool("click 1");
+std::string PointerTo(const RECT& rect) {
+    return "mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+           std::to_string((rect.top + rect.bottom) / 2);
 }
 
 // The program as it stands after its first activation.
@@ -44,9 +39,9 @@ void ChooseTheLastQuality(const RunningProgram& program) {
     const HWND list = program.QualityList();
     RECT field{};
     ::GetWindowRect(list, &field);
-    ClickAt(field);
+    Xdotool(PointerTo(field) + " click 1");
     ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
-    RunXdotool("key End Return");
+    Xdotool("key End Return");
     ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
 }
 
@@ -55,12 +50,13 @@ TEST(CommandBarTest, ClicksAndHintsWorkAndTheChosenQualityIsShownAtTheNextStart)
     {
         RunningProgram program;
         WaitForTheFirstLayout(program);
-        ClickAt(program.CommandRect(kPreset1024));
+        Xdotool(PointerTo(program.CommandRect(kPreset1024)) + " click 1");
         EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == WorkAreaResolutionText(1024, 768); }))
             << program.StatusText(1);
 
-        MovePointerTo(program.CommandRect(kSave));
-        EXPECT_TRUE(WaitUntil(5000, [&] { return program.ShownHint() == L"Save as..."; })) << program.ShownHint();
+        // Which hint each control has is the in-process tests' matter.
+        Xdotool(PointerTo(program.CommandRect(kSave)));
+        EXPECT_TRUE(WaitUntil(5000, [&] { return !program.ShownHint().empty(); }));
 
         EXPECT_EQ(WindowTextOf(program.QualityList()), L"70");
         ChooseTheLastQuality(program);

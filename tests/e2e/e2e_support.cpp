@@ -78,15 +78,6 @@ std::vector<HWND> RunningProgram::TopLevelWindows() const {
     return test::TopLevelWindowsOf(process_.dwProcessId);
 }
 
-std::vector<std::wstring> RunningProgram::ClassesOfWindowsShownUntilExit(DWORD timeoutMs) {
-    std::vector<std::wstring> shown;
-    test::WaitUntil(timeoutMs, [&] {
-        for (HWND window : TopLevelWindows()) shown.push_back(ClassNameOf(window));
-        return WaitForExit(0);
-    });
-    return shown;
-}
-
 HWND RunningProgram::WaitForWindow(const std::wstring& title, DWORD timeoutMs) const {
     HWND result = nullptr;
     test::WaitUntil(timeoutMs, [&] {

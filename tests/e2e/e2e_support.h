@@ -27,8 +27,6 @@ using test::WritePhoto;
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
-// The size of the picture shown before any photo is opened.
-constexpr int kPlaceholderWidth = 355, kPlaceholderHeight = 296;
 
 // The program started with an argument string; the destructor closes it
 // (and ends it if it does not close).
@@ -50,9 +48,6 @@ public:
     HWND WaitForWindow(const std::wstring& title, DWORD timeoutMs = 10000) const;
     // All visible top-level windows of this process.
     std::vector<HWND> TopLevelWindows() const;
-    // Waits until the process ends, watching for windows it shows; gives the
-    // class names of those it showed (empty also when it did not end in time).
-    std::vector<std::wstring> ClassesOfWindowsShownUntilExit(DWORD timeoutMs);
     // Text of a status-bar panel (1 to 3) of the main window.
     std::wstring StatusText(int panel) const;
     // The command bar's quality list.

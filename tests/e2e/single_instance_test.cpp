@@ -3,28 +3,13 @@
 // start shows nothing, writes nothing and ends.
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <type_traits>
+
 #include "e2e_support.h"
 
 namespace tpr::e2e {
 namespace {
-
-// A window of the test's own made the foreground window, as another
-// program's window the user works in; destroyed with the object.
-class OtherProgramWindow {
-public:
-    OtherProgramWindow()
-        : window_(::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100,
-                                    400, 300, nullptr, nullptr, ::GetModuleHandleW(nullptr), nullptr)) {
-        ::SetForegroundWindow(window_);
-    }
-    ~OtherProgramWindow() { ::DestroyWindow(window_); }
-    OtherProgramWindow(const OtherProgramWindow&) = delete;
-    OtherProgramWindow& operator=(const OtherProgramWindow&) = delete;
-    HWND hwnd() const { return window_; }
-
-private:
-    HWND window_;
-};
 
 TEST(SingleInstanceTest, SecondStartHandsItsPhotoToTheMinimisedWindowAndEnds) {
     ClearSettings();
@@ -35,13 +20,20 @@ TEST(SingleInstanceTest, SecondStartHandsItsPhotoToTheMinimisedWindowAndEnds) {
     ASSERT_NE(first.MainWindow(), nullptr);
     ::ShowWindow(first.MainWindow(), SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil(5000, [&] { return ::IsIconic(first.MainWindow()); }));
-    const OtherProgramWindow other;
-    ASSERT_EQ(::GetForegroundWindow(), other.hwnd());
+    // Another program's window in front, where the user works.
+    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&::DestroyWindow)> other(
+        ::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                          nullptr, nullptr, nullptr, nullptr),
+        &::DestroyWindow);
+    ::SetForegroundWindow(other.get());
+    ASSERT_EQ(::GetForegroundWindow(), other.get());
     ClearSettings();
 
     RunningProgram second(L"\"" + photo + L"\"", false);
-    EXPECT_EQ(second.ClassesOfWindowsShownUntilExit(20000), std::vector<std::wstring>{});
-    ASSERT_TRUE(second.WaitForExit(0));
+    ASSERT_TRUE(WaitUntil(20000, [&] {
+        EXPECT_EQ(second.TopLevelWindows(), std::vector<HWND>{}) << "the second start shows nothing";
+        return second.WaitForExit(0);
+    }));
     EXPECT_EQ(second.ExitCode(), 0u);
     EXPECT_FALSE(SettingsExist()) << "the second start wrote settings";
 

@@ -20,12 +20,13 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
     WritePhoto(folder.File(L"a b.jpg"), 640, 480);
     WritePhoto(folder.File(L"IMG_0001.JPG"), 320, 240);
     WritePhoto(folder.File(L"wide.bmp"), 3200, 1600, L"image/bmp");
+    constexpr SIZE kPlaceholder{355, 296};  // shown before any photo is opened
     const Start starts[] = {
-        {L"nothing", L"", {kPlaceholderWidth, kPlaceholderHeight}},
+        {L"nothing", L"", kPlaceholder},
         {L"a quoted path with a blank", L"\"@\\a b.jpg\"", {640, 480}},
         {L"a camera's name in capitals", L"\"@\\IMG_0001.JPG\"", {320, 240}},
         {L"an unquoted photo larger than the work area", L"@\\wide.bmp", {800, 400}},
-        {L"several dropped files", L"\"@\\a b.jpg\" \"@\\IMG_0001.JPG\"", {kPlaceholderWidth, kPlaceholderHeight}},
+        {L"several dropped files", L"\"@\\a b.jpg\" \"@\\IMG_0001.JPG\"", kPlaceholder},
         {L"a missing folder", L"\"@\\no such folder\\photo.jpg\"", {0, 0}, 76},
     };
     for (const Start& start : starts) {
