@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds every configuration and runs every test:
 # the core natively under the sanitizers, its fuzz targets briefly, then the
-# Windows tests and the end-to-end tests under Wine in two halves side by
-# side, each half in its own prefix, Windows user and Xvfb; last, the
-# benchmark once in its quick mode, so that a benchmark that breaks fails the
-# run. Ends with each level's time and one line of counts.
+# Windows tests and the end-to-end tests under Wine by two workers at once,
+# each in its own prefix, Windows user and Xvfb; last, the benchmark once in
+# its quick mode, so that a benchmark that breaks fails the run. Ends with
+# each level's time and one line of counts.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 cd "$root"
@@ -61,30 +61,46 @@ else
 fi
 level_done "windows build"
 
-# Every second test from the first, and from the second, at once. Tests of
-# one half share a settings store, a documents folder and a display, and run
-# one after the other; the halves share none of them.
-wine_half() {  # wine_half N: runs half N (1 or 2); its log is build/wine-ctest-N.log
-  TPR_WINCFG="$wincfg" TPR_HALF="$1" xvfb-run -a -n "$((100 + 10 * $1))" -s "-screen 0 1600x1200x24" bash -c '
+# Two workers at once, each in its own prefix, Windows user and Xvfb, take
+# the tests one at a time from one queue, those allowed longest first (the
+# long session starts at once, beside the rest). Tests of one worker share a
+# settings store, a documents folder and a display, one after the other; the
+# workers share none of them.
+queue="$root/build/wine-queue"
+ctest --test-dir "build/$wincfg" --show-only=json-v1 | python3 -c '
+import json, sys
+tests = json.load(sys.stdin)["tests"]
+def allowed(test):
+    return next((p["value"] for p in test.get("properties", []) if p["name"] == "TIMEOUT"), 0)
+for number in sorted(range(1, len(tests) + 1), key=lambda n: -allowed(tests[n - 1])):
+    print(number)' >"$queue"
+wine_worker() {  # wine_worker N: runs queued tests in prefix N; its log is build/wine-ctest-N.log
+  TPR_WINCFG="$wincfg" TPR_WORKER="$1" TPR_QUEUE="$queue" \
+    xvfb-run -a -n "$((100 + 10 * $1))" -s "-screen 0 1600x1200x24" bash -c '
     source scripts/wine-env.sh
     root=build/wine
-    [ "$TPR_HALF" = 1 ] || root="build/wine-$TPR_HALF"
+    [ "$TPR_WORKER" = 1 ] || root="build/wine-$TPR_WORKER"
     tpr_wine_setup "$TPR_WINCFG" "$root"
     tpr_wine_prefix_ready
     rc=0
-    ctest --test-dir "build/$TPR_WINCFG" --output-on-failure -I "$TPR_HALF,,2" || rc=1
+    while number="$(flock "$TPR_QUEUE.lock" sh -c "head -n 1 \"\$0\"; sed -i 1d \"\$0\"" "$TPR_QUEUE")" &&
+          [ -n "$number" ]; do
+      ctest --test-dir "build/$TPR_WINCFG" --output-on-failure -I "$number,$number" || rc=1
+    done
     wineserver -k 2>/dev/null || true
     exit $rc
   ' >"build/wine-ctest-$1.log" 2>&1
 }
-wine_half 1 & first=$!
-wine_half 2 & second=$!
+wine_worker 1 & first=$!
+wine_worker 2 & second=$!
 wait "$first" || status=1
 wait "$second" || status=1
-for half in 1 2; do
-  echo "--- Windows tests, half $half of 2"
-  cat "build/wine-ctest-$half.log"
-  keep_counts "build/wine-ctest-$half.log"
+for worker in 1 2; do
+  echo "--- Windows tests, worker $worker of 2"
+  # Each test's result and a failure's output, without each run's frame.
+  grep -v -E '^Test project |^ +Start +[0-9]+: |^$|tests passed, 0 tests failed out of 1$|^Total Test time|^Label Time Summary:|sec\*proc' \
+    "build/wine-ctest-$worker.log" || true
+  keep_counts "build/wine-ctest-$worker.log"
 done
 level_done "wine tests"
 

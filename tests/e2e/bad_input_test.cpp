@@ -9,14 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "core/main_window/commands.h"
 #include "e2e_support.h"
 #include "linux_side.h"
 #include "program_path.h"
 
 namespace tpr::e2e {
 namespace {
-
-constexpr WPARAM kSaveCommand = 2;
 
 struct BadInput {
     const wchar_t* name;
@@ -48,7 +47,7 @@ std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
 // Saves what is shown through the Save dialog; the user answers Yes to the
 // overwrite question when the target exists.
 void SaveAs(const RunningProgram& program, const std::wstring& target) {
-    ::PostMessageW(program.MainWindow(), WM_COMMAND, kSaveCommand, 0);
+    ::PostMessageW(program.MainWindow(), WM_COMMAND, kCommandSave, 0);
     test::FileDialogAnswer answer{target};
     if (FileExists(target)) answer.overwriteAnswer = IDYES;
     ASSERT_TRUE(test::AnswerFileDialog(program.ProcessId(), texts::SavePhotoTitle, answer).shown);

@@ -1,5 +1,6 @@
-// The command bar under the user's mouse: a preset button sizes the work
-// area, a control under the resting pointer shows its hint, and the quality
+// The command bar under the user's mouse: Open shows its dialog, a turn
+// turns, a preset button sizes the work area, a control under the resting
+// pointer shows its hint, and the quality
 // list takes a choice, clicked open and keyed, that the next start still
 // shows.
 #include <windows.h>
@@ -7,13 +8,12 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "core/main_window/commands.h"
 #include "e2e_support.h"
 #include "linux_side.h"
 
 namespace tpr::e2e {
 namespace {
-
-constexpr int kPreset1024 = 5, kSave = 2;
 
 // The user's keyboard and pointer, driven through the X server as real ones
 // drive it by xdotool's commands; returns once they are done.
@@ -50,12 +50,17 @@ TEST(CommandBarTest, ClicksAndHintsWorkAndTheChosenQualityIsShownAtTheNextStart)
     {
         RunningProgram program;
         WaitForTheFirstLayout(program);
-        Xdotool(PointerTo(program.CommandRect(kPreset1024)) + " click 1");
+        Xdotool(PointerTo(program.CommandRect(kCommandOpen)) + " click 1");
+        EXPECT_TRUE(test::AnswerFileDialog(program.ProcessId(), texts::SelectPhotoTitle, {L"", IDCANCEL}).shown);
+        Xdotool(PointerTo(program.CommandRect(kCommandRotateCcw)) + " click 1");
+        EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(2) == PhotoResolutionText(296, 355); }))
+            << "the placeholder turned: " << program.StatusText(2);
+        Xdotool(PointerTo(program.CommandRect(kCommandPreset1024)) + " click 1");
         EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == WorkAreaResolutionText(1024, 768); }))
             << program.StatusText(1);
 
         // Which hint each control has is the in-process tests' matter.
-        Xdotool(PointerTo(program.CommandRect(kSave)));
+        Xdotool(PointerTo(program.CommandRect(kCommandSave)));
         EXPECT_TRUE(WaitUntil(5000, [&] { return !program.ShownHint().empty(); }));
 
         EXPECT_EQ(WindowTextOf(program.QualityList()), L"70");
