@@ -3,13 +3,16 @@
 # Quick when everything is present: only missing packages are fetched.
 set -euo pipefail
 
+# googletest: its sources, built by the Windows builds; libgtest-dev: the
+# native library that find_package(GTest) finds. libclang-rt-dev follows the
+# default clang's version (the fuzzer's runtime must match the compiler).
 packages=(
-  cmake make g++ googletest ccache
+  cmake make g++ googletest libgtest-dev ccache
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
   g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
-  libstb-dev python3-pil clang libclang-rt-14-dev
+  libstb-dev python3-pil clang libclang-rt-dev
 )
 
 missing=()

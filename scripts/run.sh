@@ -27,6 +27,8 @@ fi
 
 export TPR_CFG="$cfg" TPR_EXE="$exe" TPR_SHOT="$root/build/screenshot.png"
 if [ -n "${DISPLAY:-}" ]; then
+  # The X server's key stays where it is when the prefix's HOME replaces ours.
+  export XAUTHORITY="${XAUTHORITY:-$HOME/.Xauthority}"
   tpr_wine_setup "$cfg"
   tpr_wine_prefix_ready
   exec "$TPR_WINE" "$exe" "${args[@]}"

@@ -1,11 +1,15 @@
 # Environment of the project's private Wine prefixes. Sourced, not run.
-#   tpr_wine_setup ARCH   ARCH is win32 or win64; sets WINEPREFIX, HOME, ...
-#   TPR_WINE_ROOT         folder holding the prefixes (default: build/wine)
+#   tpr_wine_setup ARCH [ROOT]   ARCH is win32 or win64; sets WINEPREFIX,
+#                                HOME, ... under ROOT, the folder holding the
+#                                prefixes (default: $TPR_WINE_ROOT, else
+#                                build/wine). Each root is a separate Windows
+#                                user: its own settings, documents and
+#                                wineserver.
 here_env="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
 tpr_wine_setup() {
     local arch="$1"
-    export TPR_WINE_ROOT="${TPR_WINE_ROOT:-$here_env/../build/wine}"
+    export TPR_WINE_ROOT="${2:-${TPR_WINE_ROOT:-$here_env/../build/wine}}"
     mkdir -p "$TPR_WINE_ROOT"
     TPR_WINE_ROOT="$(cd "$TPR_WINE_ROOT" && pwd)"
     export WINEARCH="$arch"

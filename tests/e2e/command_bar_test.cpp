@@ -1,103 +1,79 @@
-// The command bar under the user's mouse: a preset button sizes the work
-// area, the quality list takes a choice that the next start still shows, and
-// every control has its hint.
+// The command bar under the user's mouse: Open shows its dialog, a turn
+// turns, a preset button sizes the work area, a control under the resting
+// pointer shows its hint, and the quality
+// list takes a choice, clicked open and keyed, that the next start still
+// shows.
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "core/main_window/commands.h"
 #include "e2e_support.h"
+#include "linux_side.h"
 
 namespace tpr::e2e {
 namespace {
 
-constexpr int kPreset640 = 3, kPreset1024 = 5, kSave = 2, kAbout = 9;
-
-class CommandBarTest : public ::testing::Test {
-protected:
-    void SetUp() override { ClearSettings(); }
-
-    // The program as it stands after its first activation.
-    static void WaitForTheFirstLayout(const RunningProgram& program) {
-        ASSERT_NE(program.MainWindow(), nullptr);
-        ASSERT_TRUE(WaitUntil(10000, [&] {
-            return program.StatusText(1) == L"Work area resolution: 800x600 ";
-        })) << program.StatusText(1);
-    }
-
-    // The quality list's choice, by clicking it open and clicking an entry.
-    static void ChooseQuality(const RunningProgram& program, int entry) {
-        const HWND list = program.QualityList();
-        RECT field{};
-        ::GetWindowRect(list, &field);
-        ClickAt(CentreOf(field));
-        ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
-        RECT entryRect{};
-        ASSERT_TRUE(WaitUntil(5000, [&] {
-            entryRect = program.DroppedEntryRect(entry - 1);
-            return entryRect.bottom > entryRect.top;
-        }));
-        ClickAt(CentreOf(entryRect));
-        ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
-    }
-};
-
-TEST_F(CommandBarTest, ClickedPresetsGiveTheirWorkAreas) {
-    RunningProgram program;
-    WaitForTheFirstLayout(program);
-
-    ClickAt(CentreOf(program.CommandRect(kPreset1024)));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == L"Work area resolution: 1024x768 "; }))
-        << program.StatusText(1);
-
-    // At 640 pixels the bar takes a second row, and every control can still
-    // be clicked: About stands on the second row, inside the window.
-    ClickAt(CentreOf(program.CommandRect(kPreset640)));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == L"Work area resolution: 640x480 "; }))
-        << program.StatusText(1);
-    RECT client{};
-    ::GetClientRect(program.MainWindow(), &client);
-    ::MapWindowPoints(program.MainWindow(), nullptr, reinterpret_cast<POINT*>(&client), 2);
-    const RECT about = program.CommandRect(kAbout);
-    EXPECT_LE(about.right, client.right);
-    EXPECT_GT(about.top, program.CommandRect(kPreset640).top);
-    ClickAt(CentreOf(program.CommandRect(kPreset1024)));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == L"Work area resolution: 1024x768 "; }));
+// The user's keyboard and pointer, driven through the X server as real ones
+// drive it by xdotool's commands; returns once they are done.
+void Xdotool(const std::string& commands) {
+    ASSERT_EQ(test::LinuxShellOutput(test::kLinuxTmp, "/usr/bin/xdotool " + commands + " && echo done"), "done\n");
 }
 
-TEST_F(CommandBarTest, PointerRestingOnAControlShowsItsHint) {
-    RunningProgram program;
-    WaitForTheFirstLayout(program);
-    MovePointerTo(CentreOf(program.CommandRect(kSave)));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return program.ShownHint() == L"Save as..."; }))
-        << program.ShownHint().size();
-
-    RECT list{};
-    ::GetWindowRect(program.QualityList(), &list);
-    MovePointerTo(CentreOf(list));
-    EXPECT_TRUE(WaitUntil(5000, [&] { return program.ShownHint() == L"Jpeg quality"; }));
+std::string PointerTo(const RECT& rect) {
+    return "mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+           std::to_string((rect.top + rect.bottom) / 2);
 }
 
-TEST_F(CommandBarTest, ChosenQualityIsStoredAtCloseAndShownAtTheNextStart) {
+// The program as it stands after its first activation.
+void WaitForTheFirstLayout(const RunningProgram& program) {
+    ASSERT_NE(program.MainWindow(), nullptr);
+    ASSERT_TRUE(WaitUntil(10000, [&] { return program.StatusText(1) == WorkAreaResolutionText(800, 600); }))
+        << program.StatusText(1);
+}
+
+// The quality list's last entry, by clicking the list open and taking its
+// last entry with the keys.
+void ChooseTheLastQuality(const RunningProgram& program) {
+    const HWND list = program.QualityList();
+    RECT field{};
+    ::GetWindowRect(list, &field);
+    Xdotool(PointerTo(field) + " click 1");
+    ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    Xdotool("key End Return");
+    ASSERT_TRUE(WaitUntil(5000, [&] { return ::SendMessageW(list, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+}
+
+TEST(CommandBarTest, ClicksAndHintsWorkAndTheChosenQualityIsShownAtTheNextStart) {
+    ClearSettings();
     {
         RunningProgram program;
         WaitForTheFirstLayout(program);
+        Xdotool(PointerTo(program.CommandRect(kCommandOpen)) + " click 1");
+        EXPECT_TRUE(test::AnswerFileDialog(program.ProcessId(), texts::SelectPhotoTitle, {L"", IDCANCEL}).shown);
+        Xdotool(PointerTo(program.CommandRect(kCommandRotateCcw)) + " click 1");
+        EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(2) == PhotoResolutionText(296, 355); }))
+            << "the placeholder turned: " << program.StatusText(2);
+        Xdotool(PointerTo(program.CommandRect(kCommandPreset1024)) + " click 1");
+        EXPECT_TRUE(WaitUntil(5000, [&] { return program.StatusText(1) == WorkAreaResolutionText(1024, 768); }))
+            << program.StatusText(1);
+
+        // Which hint each control has is the in-process tests' matter.
+        Xdotool(PointerTo(program.CommandRect(kCommandSave)));
+        EXPECT_TRUE(WaitUntil(5000, [&] { return !program.ShownHint().empty(); }));
+
         EXPECT_EQ(WindowTextOf(program.QualityList()), L"70");
-        ChooseQuality(program, 10);
+        ChooseTheLastQuality(program);
         EXPECT_EQ(WindowTextOf(program.QualityList()), L"100");
         EXPECT_EQ(ReadSetting(L"Settings", L"JpegQuality"), L"<absent>") << "kept until the window closes";
         program.Close();
         ASSERT_TRUE(program.WaitForExit(10000));
     }
     EXPECT_EQ(ReadSetting(L"Settings", L"JpegQuality"), L"100");
-
     RunningProgram next;
     WaitForTheFirstLayout(next);
     EXPECT_EQ(WindowTextOf(next.QualityList()), L"100");
-    ChooseQuality(next, 1);
-    next.Close();
-    ASSERT_TRUE(next.WaitForExit(10000));
-    EXPECT_EQ(ReadSetting(L"Settings", L"JpegQuality"), L"10");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // Starting the program as a user does: with a photo, with none, with what a
-// file manager passes when several files are dropped on it.
+// file manager passes when several files are dropped on it, with a path that
+// leads nowhere. Every start that gets going records its version and folder.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -7,60 +8,50 @@
 namespace tpr::e2e {
 namespace {
 
-class StartTest : public ::testing::Test {
-protected:
-    void SetUp() override { ClearSettings(); }
-    TempFolder folder;
+struct Start {
+    const wchar_t* what;
+    std::wstring arguments;  // "@" stands for the test's folder
+    SIZE shown;              // the photo's size in the status bar
+    int error = 0;           // the number logged when the photo cannot be opened
 };
 
-TEST_F(StartTest, QuotedPhotoPathOpensThePhotoFitted) {
-    const std::wstring photo = folder.File(L"a b.jpg");
-    WritePhoto(photo, 640, 480);
-    RunningProgram program(L"\"" + photo + L"\"");
-    ASSERT_NE(program.MainWindow(), nullptr);
-    EXPECT_EQ(WindowTextOf(program.MainWindow()), L"Tessaly Photo Resizer");
-    EXPECT_EQ(program.StatusText(2), L"Photo resolution: 640x480  ");
-    EXPECT_EQ(program.StatusText(3), L"Drag the window border or corner to resize the phoro --->");
-}
-
-TEST_F(StartTest, EveryStartRecordsTheVersionAndFolder) {
-    RunningProgram program;
-    ASSERT_NE(program.MainWindow(), nullptr);
-    EXPECT_EQ(program.StatusText(2), L"Photo resolution: 355x296  ") << "the placeholder";
-    EXPECT_EQ(ReadSetting(L"Version", L"Major"), L"2");
-    EXPECT_EQ(ReadSetting(L"Version", L"Minor"), L"0");
-    EXPECT_EQ(ReadSetting(L"Version", L"Revision"), L"0");
-    const std::wstring exe = ProgramPath();
-    EXPECT_EQ(ReadSetting(L"Path", L"AppPath"), exe.substr(0, exe.find_last_of(L'\\')));
-}
-
-TEST_F(StartTest, SeveralDroppedFilesShowThePlaceholder) {
-    const std::wstring first = folder.File(L"one.jpg"), second = folder.File(L"two.jpg");
-    WritePhoto(first, 640, 480);
-    WritePhoto(second, 640, 480);
-    RunningProgram program(L"\"" + first + L"\" \"" + second + L"\"");
-    ASSERT_NE(program.MainWindow(), nullptr);
-    EXPECT_EQ(program.StatusText(2), L"Photo resolution: 355x296  ");
-}
-
-TEST_F(StartTest, CameraNamesInCapitalsOpen) {
-    const std::wstring photo = folder.File(L"IMG_0001.JPG");
-    WritePhoto(photo, 320, 240);
-    RunningProgram program(L"\"" + photo + L"\"");
-    ASSERT_NE(program.MainWindow(), nullptr);
-    EXPECT_EQ(program.StatusText(2), L"Photo resolution: 320x240  ");
-}
-
-TEST_F(StartTest, LargePhotoIsShrunkToTheWorkArea) {
-    const std::wstring photo = folder.File(L"wide.bmp");
-    WritePhoto(photo, 3200, 1600, L"image/bmp");
-    RunningProgram program(photo);
-    ASSERT_NE(program.MainWindow(), nullptr);
-    RECT client{};
-    ::GetClientRect(program.MainWindow(), &client);
-    const std::wstring expected =
-        L"Photo resolution: " + std::to_wstring(client.right) + L"x" + std::to_wstring(client.right / 2) + L"  ";
-    EXPECT_EQ(program.StatusText(2), expected);
+TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
+    const TempFolder folder;
+    WritePhoto(folder.File(L"a b.jpg"), 640, 480);
+    WritePhoto(folder.File(L"IMG_0001.JPG"), 320, 240);
+    WritePhoto(folder.File(L"wide.bmp"), 3200, 1600, L"image/bmp");
+    constexpr SIZE kPlaceholder{355, 296};  // shown before any photo is opened
+    const Start starts[] = {
+        {L"nothing", L"", kPlaceholder},
+        {L"a quoted path with a blank", L"\"@\\a b.jpg\"", {640, 480}},
+        {L"a camera's name in capitals", L"\"@\\IMG_0001.JPG\"", {320, 240}},
+        {L"an unquoted photo larger than the work area", L"@\\wide.bmp", {800, 400}},
+        {L"several dropped files", L"\"@\\a b.jpg\" \"@\\IMG_0001.JPG\"", kPlaceholder},
+        {L"a missing folder", L"\"@\\no such folder\\photo.jpg\"", {0, 0}, 76},
+    };
+    for (const Start& start : starts) {
+        SCOPED_TRACE(start.what);
+        ClearSettings();
+        std::wstring arguments = start.arguments;
+        for (size_t at = arguments.find(L'@'); at != std::wstring::npos; at = arguments.find(L'@', at))
+            arguments.replace(at, 1, folder.path());
+        const ErrorLogWatch log;
+        RunningProgram program(arguments);
+        ASSERT_NE(program.MainWindow(), nullptr);
+        EXPECT_EQ(WindowTextOf(program.MainWindow()), texts::AppName);
+        if (start.error) {
+            EXPECT_TRUE(AcknowledgeReport(program));
+            EXPECT_NE(log.NewEntries().find("  Number: " + std::to_string(start.error) + " = "), std::string::npos)
+                << log.NewEntries();
+            EXPECT_FALSE(SettingsExist()) << "Main ended at the failed load";
+        } else {
+            EXPECT_EQ(log.NewEntries(), "");
+            const std::wstring exe = ProgramPath();
+            EXPECT_EQ(ReadSetting(L"Path", L"AppPath"), exe.substr(0, exe.find_last_of(L'\\')));
+            EXPECT_NE(ReadSetting(L"Version", L"Major"), L"<absent>");
+        }
+        EXPECT_EQ(program.StatusText(2), PhotoResolutionText(start.shown.cx, start.shown.cy));
+    }
 }
 
 }  // namespace

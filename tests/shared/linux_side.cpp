@@ -34,9 +34,14 @@ std::string LinuxPath(const std::wstring& windowsPath) {
 
 std::string LinuxShellOutput(const std::wstring& folder, const std::string& command, int timeoutSeconds) {
     // Wine gives no handle to wait on for a Linux process: the output is
-    // moved into place once complete, and waited for.
+    // moved into place once complete, and waited for. Its name holds the
+    // moment of the call, as processes of separate Wine prefixes may share
+    // a process id and the folder.
     static int calls = 0;
-    const std::wstring output = folder + L"\\shell-" + std::to_wstring(++calls) + L".txt";
+    LARGE_INTEGER now{};
+    ::QueryPerformanceCounter(&now);
+    const std::wstring output = folder + L"\\shell-" + std::to_wstring(now.QuadPart) + L"-" +
+                                std::to_wstring(++calls) + L".txt";
     const std::string part = LinuxPath(output) + ".part";
     std::wstring line =
         L"sh -c \"" +

@@ -40,6 +40,19 @@ HWND WaitForOwnedDialog(HWND owner, DWORD timeoutMs) {
     return result;
 }
 
+// A visible dialog box of the process with this title; null when none comes
+// in time.
+HWND WaitForDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs = 10000) {
+    HWND result = nullptr;
+    WaitUntil(timeoutMs, [&] {
+        for (HWND window : TopLevelWindowsOf(processId, title)) {
+            if (IsDialogBox(window)) result = window;
+        }
+        return result != nullptr;
+    });
+    return result;
+}
+
 }  // namespace
 
 std::wstring WindowTextOf(HWND window) {
@@ -59,17 +72,6 @@ std::vector<HWND> TopLevelWindowsOf(DWORD processId, const std::wstring& title) 
     WindowSearch search{processId, title, {}};
     ::EnumWindows(&CollectWindow, reinterpret_cast<LPARAM>(&search));
     return search.found;
-}
-
-HWND WaitForDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs) {
-    HWND result = nullptr;
-    WaitUntil(timeoutMs, [&] {
-        for (HWND window : TopLevelWindowsOf(processId, title)) {
-            if (IsDialogBox(window)) result = window;
-        }
-        return result != nullptr;
-    });
-    return result;
 }
 
 void PressButton(HWND dialog, int id) {

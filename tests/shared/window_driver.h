@@ -30,10 +30,6 @@ bool WaitUntil(DWORD timeoutMs, Condition condition) {
     return condition();
 }
 
-// A visible dialog box (class #32770) of the process with this title; null
-// when none comes in time.
-HWND WaitForDialog(DWORD processId, const std::wstring& title, DWORD timeoutMs = 10000);
-
 // Presses a button of a dialog as a click does, without waiting for what the
 // click starts (a prompt of its own).
 void PressButton(HWND dialog, int id);

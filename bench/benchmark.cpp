@@ -3,7 +3,8 @@
 // area beside the platform calls it is made of, the start-up beside an empty
 // window program's, and the peak memory through an open, two turns and a
 // save. Exits with 1, and says why, when the program fails at any of it.
-//   benchmark PHOTO...
+//   benchmark [--quick] PHOTO...   --quick: one sample of each figure, to see
+//                                   that the benchmark still runs
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -21,8 +22,10 @@
 namespace tpr::bench {
 namespace {
 
-constexpr int kResizeSamples = 5;
-constexpr int kStartSamples = 3;
+struct Samples {
+    int resize = 5;
+    int start = 3;
+};
 constexpr double kMegabyte = 1024.0 * 1024.0;
 
 uint32_t ReadLastOsError() { return ::GetLastError(); }
@@ -45,14 +48,14 @@ struct Row {
     double peakBytes = 0;
 };
 
-void PrintTable(const std::vector<Row>& rows) {
+void PrintTable(const std::vector<Row>& rows, Samples samples) {
     const bool reducedFirst = rows.front().resize.reducedFirst;
     std::printf("GDI+ prefilters a shrink in mode 7: %s\n",
                 reducedFirst ? "no, so the program reduces the photo first (parts = prefilter + draw)"
                              : "yes (parts = image + draw)");
     char resizeTitle[64], startTitle[32];
-    std::snprintf(resizeTitle, sizeof resizeTitle, "Resize, ms wall/CPU, best of %d", kResizeSamples);
-    std::snprintf(startTitle, sizeof startTitle, "Start, ms, best of %d", kStartSamples);
+    std::snprintf(resizeTitle, sizeof resizeTitle, "Resize, ms wall/CPU, best of %d", samples.resize);
+    std::snprintf(startTitle, sizeof startTitle, "Start, ms, best of %d", samples.start);
     std::printf("%-26s| %-66s| %-22s| %s\n", "", resizeTitle, startTitle, "Peak memory");
     std::printf("%-17s %-8s| %-9s%-9s%-10s%-8s%-8s%-11s%-11s| %-11s%-11s| %-8s%s\n", "Photo", "Shown", "ours",
                 "image", "prefilter", "draw", "parts", "ours/parts", "GDI+ alone", "ours", "empty", "MB",
@@ -83,15 +86,15 @@ void PrintTable(const std::vector<Row>& rows) {
         rows.front().start.emptyPeakBytes / kMegabyte);
 }
 
-void Run(const std::vector<std::wstring>& photos) {
+void Run(const std::vector<std::wstring>& photos, Samples samples) {
     std::vector<Row> rows;
-    for (const ResizeFigures& resize : MeasureResizes(photos, kResizeSamples))
+    for (const ResizeFigures& resize : MeasureResizes(photos, samples.resize))
         rows.push_back(Row{resize, {}, 0});
     for (size_t i = 0; i < rows.size(); ++i) {
-        rows[i].start = MeasureStarts(photos[i], kStartSamples);
+        rows[i].start = MeasureStarts(photos[i], samples.start);
         rows[i].peakBytes = MeasurePeakMemory(photos[i], rows[i].resize.drawn);
     }
-    PrintTable(rows);
+    PrintTable(rows, samples);
 }
 
 }  // namespace
@@ -99,8 +102,14 @@ void Run(const std::vector<std::wstring>& photos) {
 
 int wmain(int argc, wchar_t** argv) {
     using namespace tpr;
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: benchmark PHOTO...\n");
+    std::vector<std::wstring> photos(argv + 1, argv + argc);
+    bench::Samples samples;
+    if (!photos.empty() && photos.front() == L"--quick") {
+        samples = {1, 1};
+        photos.erase(photos.begin());
+    }
+    if (photos.empty()) {
+        std::fprintf(stderr, "usage: benchmark [--quick] PHOTO...\n");
         return 2;
     }
     ::OleInitialize(nullptr);
@@ -110,7 +119,7 @@ int wmain(int argc, wchar_t** argv) {
     texts::LoadLanguageStrings();
     int result = 1;
     try {
-        bench::Run(std::vector<std::wstring>(argv + 1, argv + argc));
+        bench::Run(photos, samples);
         result = 0;
     } catch (const RuntimeError& error) {
         std::fprintf(stderr, "benchmark: error %ld: %s\n", static_cast<long>(error.number),

@@ -8,7 +8,7 @@
 #include "bench_support.h"
 #include "core/main_window/status_texts.h"
 #include "e2e_support.h"
-#include "program_path.h"
+#include "empty_window_path.h"
 
 namespace tpr::bench {
 namespace {
