@@ -22,11 +22,6 @@ COLORREF ZonePlate(int x, int y) {
     return RGB(level, level, level);
 }
 
-void PumpMessages() {
-    MSG message;
-    while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&message);
-}
-
 TEST_F(Form1Test, ZonePlateForAScreenshot) {
     const char* marker = std::getenv("TPR_SHOT_MARKER");
     const char* prefilter = std::getenv("TPR_SHOT_PREFILTER");
@@ -35,14 +30,14 @@ TEST_F(Form1Test, ZonePlateForAScreenshot) {
     // the answer that GDI+ has it, so the photo goes to GDI+ as it is.
     const win::ForcedCapability forced(win::Capability::ShrinkPrefilters, std::string(prefilter) == "off");
     SetWorkArea(800, 600);
-    form.picImage.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, ZonePlate)));
+    probe.photo.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, ZonePlate)));
     form.ResizePhotoInProperties();
     ::UpdateWindow(form.hwnd());
     PumpMessages();
 
     // Tell the script where the view is on the screen, and wait for its shot.
     RECT view{};
-    ::GetWindowRect(form.picBox.hwnd(), &view);
+    ::GetWindowRect(probe.view.hwnd(), &view);
     {
         std::ofstream out(marker);
         out << view.right - view.left << "x" << view.bottom - view.top << "+" << view.left << "+" << view.top;
