@@ -3,6 +3,7 @@
 #include "core/imaging/fit.h"
 #include "core/main_window/status_texts.h"
 #include "fake_error_services.h"
+#include "main_window_probe.h"
 #include "win/imaging/gdiplus_resize.h"
 #include "win/imaging/platform_capabilities.h"
 #include "win/imaging/prefilter.h"
@@ -33,7 +34,7 @@ public:
         form.Show();
         PumpMessages();
         const int width = win::PixelsX(form.ScaleWidth());
-        const int height = win::PixelsY(form.ScaleHeight() - form.ClientAreaTop - form.StatusBarHeight());
+        const int height = win::PixelsY(form.ScaleHeight() - probe.clientAreaTop - form.StatusBarHeight());
         if (width != kWorkAreaWidth || height != kWorkAreaHeight) {
             Fail(L"the work area is " + std::to_wstring(width) + L"x" + std::to_wstring(height));
         }
@@ -52,6 +53,7 @@ public:
     }
 
     win::Form1 form;
+    win::MainWindowProbe probe{form};
 
 private:
     err::testing::FakePlatform platform_;
@@ -63,13 +65,12 @@ private:
 // it on one side, and is the size the status bar reports.
 SIZE ExpectShownFitted(const ShownMainWindow& window, const std::wstring& path) {
     window.ExpectNoErrorReported();
-    const win::Form1& form = window.form;
-    const SIZE drawn = form.picBox.GetPicture().PixelSize();
+    const SIZE drawn = window.probe.view.GetPicture().PixelSize();
     const bool fits = drawn.cx <= kWorkAreaWidth && drawn.cy <= kWorkAreaHeight &&
                       (drawn.cx == kWorkAreaWidth || drawn.cy == kWorkAreaHeight);
-    if (!fits || form.StatusBar1.PanelText(2) != PhotoResolutionText(drawn.cx, drawn.cy) ||
-        !form.picBox.Visible()) {
-        Fail(path + L" is not shown fitted: " + form.StatusBar1.PanelText(2));
+    if (!fits || window.probe.statusBar.PanelText(2) != PhotoResolutionText(drawn.cx, drawn.cy) ||
+        !window.probe.view.Visible()) {
+        Fail(path + L" is not shown fitted: " + window.probe.statusBar.PanelText(2));
     }
     return drawn;
 }
@@ -109,7 +110,7 @@ ResizeFigures MeasureResize(ShownMainWindow& window, const std::wstring& path, i
     win::Form1& form = window.form;
     form.ShowPhotoFile(path);
     ResizeFigures figures;
-    const win::Picture& photo = form.picImage.picture;
+    const win::Picture& photo = window.probe.photo.picture;
     if (photo.Kind() != win::PictureKind::Bitmap) Fail(path + L" did not open as a bitmap");
     figures.photo = photo.PixelSize();
     figures.drawn = ExpectShownFitted(window, path);

@@ -91,6 +91,14 @@ SIZE ImageFileSize(const std::wstring& path) {
     return {static_cast<LONG>(image.GetWidth()), static_cast<LONG>(image.GetHeight())};
 }
 
+COLORREF ImageFilePixel(const std::wstring& path, int x, int y) {
+    const GdiPlus session;
+    Gdiplus::Bitmap image(path.c_str());
+    Gdiplus::Color colour;
+    if (image.GetLastStatus() != Gdiplus::Ok || image.GetPixel(x, y, &colour) != Gdiplus::Ok) return CLR_INVALID;
+    return colour.ToCOLORREF();
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, 0, nullptr);

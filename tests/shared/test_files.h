@@ -33,6 +33,8 @@ void WritePhoto(const std::wstring& path, int width, int height, const wchar_t* 
 
 // Width and height of an image file as GDI+ decodes it; {0, 0} when it cannot.
 SIZE ImageFileSize(const std::wstring& path);
+// A pixel of an image file as GDI+ decodes it; CLR_INVALID when it cannot.
+COLORREF ImageFilePixel(const std::wstring& path, int x, int y);
 
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
