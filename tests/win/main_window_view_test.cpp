@@ -7,6 +7,7 @@
 #include "main_window_fixture.h"
 #include "test_files.h"
 #include "test_pictures.h"
+#include "win/imaging/save_jpg.h"
 #include "win/runtime/screen.h"
 #include "win/runtime/text.h"
 
@@ -65,7 +66,7 @@ TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
     EXPECT_EQ(win::WindowText(form.hwnd()), texts::AppName);
 }
 
-TEST_F(Form1Test, TransparentPixelsOfAGifAreShownOnWhite) {
+TEST_F(Form1Test, TransparentPixelsOfAGifAreShownAndSavedOnWhite) {
     // 2 x 1 pixels: a transparent one (magenta in the colour table), then green.
     const std::string gif{"GIF89a\x02\x00\x01\x00\x80\x00\x00"
                           "\xFF\x00\xFF\x00\x80\x00"
@@ -81,6 +82,11 @@ TEST_F(Form1Test, TransparentPixelsOfAGifAreShownOnWhite) {
     ASSERT_EQ(shown.width, 2);
     EXPECT_TRUE(Near(shown.at(0, 0), form.kViewBackground)) << std::hex << shown.at(0, 0);
     EXPECT_TRUE(Near(shown.at(1, 0), RGB(0, 128, 0))) << std::hex << shown.at(1, 0);
+    // Save writes the view, so the file is white there too.
+    const std::wstring saved = folder.File(L"logo.jpg");
+    win::SaveJPG(probe.view.GetPicture(), saved, 100);
+    EXPECT_TRUE(Near(ImageFilePixel(saved, 0, 0), form.kViewBackground, 48)) << std::hex
+                                                                              << ImageFilePixel(saved, 0, 0);
 }
 
 }  // namespace

@@ -83,7 +83,11 @@ TEST(SaveJpgTest, WritesAJpegOfThePicturesSizeOverAnyOldFile) {
 TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
     test::TempFolder folder;
     const std::wstring kept = folder.File(L"keep.jpg"), taken = folder.File(L"taken.jpg");
+    const std::wstring held = folder.File(L"held.jpg");
     test::WriteFileBytes(kept, "the photo saved yesterday");
+    test::WriteFileBytes(held, "open in another program");
+    UniqueFile holder(::CreateFileW(held.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    ASSERT_TRUE(holder);
     ::CreateDirectoryW(taken.c_str(), nullptr);  // a folder of that name: nothing can replace it
     const Picture picture = test::SolidPicture(40, 30, RGB(200, 0, 0));
     struct Case {
@@ -96,6 +100,7 @@ TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
     const Case cases[] = {
         {"no bitmap to encode", &none, kept, 2},
         {"a folder in the way", &picture, taken, 7},
+        {"a file held open without sharing", &picture, held, 7},
         {"a missing folder", &picture, folder.File(L"missing\\out.jpg"), 0},
         {"a drive that cannot be written", &picture, L"Z:\\proc\\out.jpg", 0},
     };
@@ -115,8 +120,13 @@ TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
             if (c.status == 7) EXPECT_NE(e.lastOsError, 0u) << "the platform's reason goes into the report";
         }
     }
+    holder.reset();
     EXPECT_EQ(test::ReadFileBytes(kept), "the photo saved yesterday");
-    EXPECT_EQ(folder.Names(), (std::vector<std::wstring>{L"keep.jpg", L"taken.jpg"}));
+    EXPECT_EQ(test::ReadFileBytes(held), "open in another program");
+    EXPECT_EQ(folder.Names(), (std::vector<std::wstring>{L"held.jpg", L"keep.jpg", L"taken.jpg"}));
+    // Nothing of a failed save stands in the way of the next.
+    SaveJPG(picture, kept, 70);
+    EXPECT_EQ(test::ImageFileSize(kept).cx, 40);
 }
 
 }  // namespace
