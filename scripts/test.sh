@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds every configuration and runs every test:
-# the core natively under the sanitizers, its fuzz targets briefly, then the
+# Installs what is missing, checks the layers, builds every configuration and
+# runs every test: the core natively under the sanitizers, its fuzz targets briefly, then the
 # Windows tests and the end-to-end tests under Wine by two workers at once,
 # each in its own prefix, Windows user and Xvfb; last, the benchmark once in
 # its quick mode, so that a benchmark that breaks fails the run. Ends with
@@ -35,9 +35,22 @@ run_ctest() {  # run_ctest DIR [ARGS...]: runs ctest, keeps its counts
   return $rc
 }
 
+run_check() {  # run_check CMD...: a static check, counted as one test
+  if "$@"; then
+    echo "100% tests passed, 0 tests failed out of 1" >>"$summary"
+  else
+    echo "0% tests passed, 1 tests failed out of 1" >>"$summary"
+    return 1
+  fi
+}
+
 status=0
 bash scripts/install-deps.sh
 level_done "install"
+
+# No include runs against the layers.
+run_check python3 scripts/check-layers.py || status=1
+level_done "layer check"
 
 bash scripts/build.sh native
 run_ctest build/native -j2 || status=1
