@@ -148,9 +148,17 @@ std::wstring ErrorIn(std::wstring_view qualifiedName, const ErrArgs& args, uint3
     return report;
 }
 
+namespace {
+int g_unattendedScopes = 0;
+}  // namespace
+
+UnattendedReports::UnattendedReports() { ++g_unattendedScopes; }
+UnattendedReports::~UnattendedReports() { --g_unattendedScopes; }
+
 void ErrReportShow() {
     if (ErrIsQuiet()) return;
     ErrWriteLog(kErrorReportFileName);
+    if (g_unattendedScopes > 0) return;
     ReportDialogHost& dialogs = Dialogs();
     dialogs.ShowReportDialog(dialogs.IsMainWindowLoaded());
 }

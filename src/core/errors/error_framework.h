@@ -87,8 +87,19 @@ bool ErrRetryQuery();
 std::wstring ErrorIn(std::wstring_view qualifiedName, const ErrArgs& args, uint32_t options);
 
 // The last step of a top-level trap: logs the report and shows the report
-// dialog, modal while the main window is loaded. Nothing for a quiet error.
+// dialog, modal while the main window is loaded, unless reports are
+// unattended. Nothing for a quiet error.
 void ErrReportShow();
+
+// While one lives, reports are unattended: logged, but no dialog waits for
+// a user who is not there (the Windows session is ending).
+class UnattendedReports {
+public:
+    UnattendedReports();
+    ~UnattendedReports();
+    UnattendedReports(const UnattendedReports&) = delete;
+    UnattendedReports& operator=(const UnattendedReports&) = delete;
+};
 
 // Forgets the current error and the framework state, as at start-up.
 void ResetErrorFramework();

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/common/ui_texts.h"
+#include "core/errors/error_framework.h"
 #include "core/errors/trap.h"
 #include "core/imaging/fit.h"
 #include "core/main_window/quality.h"
@@ -257,6 +258,17 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         ::DestroyWindow(hwnd());
         return 0;
     }
+    case WM_QUERYENDSESSION: return TRUE;
+    case WM_ENDSESSION:
+        // The session ends without a close: the window unloads as a close
+        // unloads it, and a failure is logged with no dialog to hold up the
+        // log-off.
+        if (wParam) {
+            const err::UnattendedReports unattended;
+            int16_t cancel = 0;
+            Form_Unload(cancel);
+        }
+        return 0;
     case WM_DESTROY:
         RemoveLoadedForm(hwnd());
         SetFontContainer(nullptr);
