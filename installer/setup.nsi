@@ -110,6 +110,6 @@ Section "Uninstall"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
   ; The Programs folder too, when nothing else lives there.
-  RMDir "$INSTDIR\.."
+  RMDir "$LOCALAPPDATA\Programs"
   System::Call "${TPR_ASSOCIATIONS_CHANGED}"
 SectionEnd
