@@ -61,13 +61,12 @@ def imports(objdump, path):
             break
         named = re.match(r"\s*DLL Name: (\S+)", line)
         entry = re.match(r"\s+[0-9a-f]+\s+(\d+)\s+(\S+)\s*$", line)
-        by_ordinal = re.match(r"\s+[0-9a-f]+\s+<none>\s+([0-9a-f]+)\s*$", line)
         if named:
             dll = named.group(1)
+        elif dll and entry and entry.group(2) == "<none>":
+            found.append((dll, "#" + entry.group(1)))
         elif dll and entry:
             found.append((dll, entry.group(2)))
-        elif dll and by_ordinal:
-            found.append((dll, "#" + str(int(by_ordinal.group(1), 16))))
     return found
 
 
@@ -104,7 +103,7 @@ def check(path):
     offenders = []
     for dll, name in imported:
         if name.startswith("#"):
-            offenders.append(f"{dll} ordinal {name[1:]}: imported by number, not checked")
+            offenders.append(f"{dll} ordinal {name[1:]}: imported by number, which cannot be checked")
         elif name in missing:
             offenders.append(f"{name} ({dll}): not declared for {windows} ({floor:#06x})")
         since, later_windows = LATER_FUNCTIONS.get(name, (0, ""))
