@@ -8,8 +8,8 @@ set -euo pipefail
 # default clang's version (the fuzzer's runtime must match the compiler).
 packages=(
   cmake make g++ googletest libgtest-dev ccache
-  g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
+  g++-mingw-w64-x86-64-posix g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 nsis
   wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
   libstb-dev python3-pil clang libclang-rt-dev

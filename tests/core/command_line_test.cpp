@@ -19,7 +19,7 @@ TEST(PhotoPathFromCommandLine, DecidesWhetherTheArgumentsNameAPhoto) {
         {L"\"C:\\Photos\\a.jpg\" \"C:\\Photos\\b.jpg\"", std::nullopt},
         {L"\"D:\\DCIM\\IMG_0001.JPG\"", L"D:\\DCIM\\IMG_0001.JPG"},  // any letter case
         {L"C:\\Photos\\Cat.Gif", L"C:\\Photos\\Cat.Gif"},
-        {L"C:\\Photos\\cat.jpeg", std::nullopt},
+        {L"C:\\Photos\\cat.JPEG", L"C:\\Photos\\cat.JPEG"},  // the shell hands over .jpeg too
         {L"C:\\Photos\\cat.png", std::nullopt},
         {L"C:\\my.photos\\cat", std::nullopt},  // the "extension" is .photos\cat
         {L"a.jpg", L"a.jpg"},                   // a bare name loads from the current folder

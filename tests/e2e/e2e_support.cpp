@@ -159,6 +159,12 @@ std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
     return value;
 }
 
+void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
+    const std::wstring path = std::wstring(kSettingsKey) + L"\\" + section;
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), REG_SZ, value.c_str(),
+                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+}
+
 void ClearSettings() { ::SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }
 
 bool SettingsExist() {

@@ -74,6 +74,7 @@ bool AcknowledgeReport(const RunningProgram& program);
 
 // The program's settings store.
 std::wstring ReadSetting(const std::wstring& section, const std::wstring& key);
+void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value);
 void ClearSettings();
 // Whether the program's settings store holds anything at all.
 bool SettingsExist();

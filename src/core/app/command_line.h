@@ -10,7 +10,7 @@ namespace tpr {
 // included. It names a photo when it is not empty, does not hold the
 // quote-blank-quote of several quoted paths (several files dropped on the
 // program name none), and, with every double quote removed, ends in .jpg,
-// .bmp or .gif in any letter case. Gives that path, else nothing.
+// .jpeg, .bmp or .gif in any letter case. Gives that path, else nothing.
 std::optional<std::wstring> PhotoPathFromCommandLine(const std::wstring& arguments);
 
 }  // namespace tpr

@@ -46,11 +46,14 @@ ImageList LoadImageMenu() {
         {kRotateCwIconId, L"", kCommandRotateCw},
         {kInfoIconId, L"Info", kCommandAbout},
     };
-    constexpr int kSize = 16;
-    ImageList images(kSize);
+    // The pictures are drawn at 16, 24 and 32 pixels: the largest that the
+    // display's scale does not shrink (16 at 100 %, 24 at 150 %, 32 at 200 %).
+    const int scaled = 16 * ScreenDotsPerInch() / 96;
+    const int size = scaled >= 32 ? 32 : scaled >= 24 ? 24 : 16;
+    ImageList images(size);
     for (const MenuImage& image : kImages) {
         const UniqueHicon icon(static_cast<HICON>(::LoadImageW(
-            ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(image.iconId), IMAGE_ICON, kSize, kSize, 0)));
+            ::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(image.iconId), IMAGE_ICON, size, size, 0)));
         images.Add(icon.get(), image.key, image.tag);
     }
     return images;
