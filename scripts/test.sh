@@ -117,6 +117,25 @@ for worker in 1 2; do
 done
 level_done "wine tests"
 
+# The window, its dialogs and their texts at 150 % display scale, in a
+# prefix of its own: the tests that look at sizes and layout run again there.
+at150='At150Percent|EachPresetGivesExactlyItsWorkArea|PhotoIsFittedCentred|AboutWindowTest|'
+at150+='ReportDialogTest.Layout|QualityListShowsItsLongestEntryWhole|BarHoldsTheCommands'
+TPR_WINCFG="$wincfg" TPR_AT150="$at150" xvfb-run -a -n 130 -s "-screen 0 1600x1200x24" bash -c '
+  source scripts/wine-env.sh
+  tpr_wine_setup "$TPR_WINCFG" build/wine-144
+  tpr_wine_prefix_ready
+  tpr_wine_display_scale 144
+  rc=0
+  ctest --test-dir "build/$TPR_WINCFG" --output-on-failure -R "$TPR_AT150" || rc=1
+  wineserver -k 2>/dev/null || true
+  exit $rc
+' >build/wine-ctest-144.log 2>&1 || status=1
+echo "--- Windows tests at 150 % display scale"
+grep -E 'Test +#|Failure|tests passed' build/wine-ctest-144.log || true
+keep_counts build/wine-ctest-144.log
+level_done "wine tests at 150 %"
+
 # The release users download: both programs built with the win32 thread
 # model, their imports checked against the oldest Windows each promises, and
 # the installer.

@@ -42,3 +42,12 @@ tpr_wine_prefix_ready() {
         touch "$WINEPREFIX/.tpr-ready"
     ) 9>"$TPR_WINE_ROOT/.lock-$WINEARCH"
 }
+
+# Sets the prefix's display scale in dots per inch (96 is 100 %, 144 is
+# 150 %); programs started afterwards see it.
+tpr_wine_display_scale() {
+    "$TPR_WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+    # The wineserver reads it when it starts.
+    wineserver -k 2>/dev/null || true
+    wineserver -w
+}

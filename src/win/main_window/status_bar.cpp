@@ -8,12 +8,12 @@
 namespace tpr::win {
 namespace {
 
-// Width of a panel that holds the widest text it will show.
-int PanelWidthFor(HWND bar, const wchar_t* widestText) {
+// Width of a panel that holds the text, in the bar's font.
+int PanelWidthFor(HWND bar, const std::wstring& text) {
     const UniqueScreenDc screen(::GetDC(bar));
     const SelectGuard font(screen.get(), reinterpret_cast<HGDIOBJ>(::SendMessageW(bar, WM_GETFONT, 0, 0)));
     SIZE size{};
-    ::GetTextExtentPoint32W(screen.get(), widestText, static_cast<int>(wcslen(widestText)), &size);
+    ::GetTextExtentPoint32W(screen.get(), text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx + 16;
 }
 
@@ -24,15 +24,21 @@ void StatusBar::Create(HWND parent, int id) {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
                               nullptr);
     // Parts first: texts of parts that do not exist yet are lost.
-    const int first = PanelWidthFor(hwnd_, L"Work area resolution: 88888x88888 ");
-    const int second = first + PanelWidthFor(hwnd_, L"Photo resolution: 88888x88888  ");
-    const int edges[3] = {first, second, -1};
-    ::SendMessageW(hwnd_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
+    FitPanels();
     SetPanelText(3, texts::kDragHintText);
 }
 
 void StatusBar::SetPanelText(int panel, const std::wstring& text) {
     ::SendMessageW(hwnd_, SB_SETTEXTW, static_cast<WPARAM>(panel - 1), reinterpret_cast<LPARAM>(text.c_str()));
+    if (panel < 3) FitPanels();
+}
+
+// The first two panels as wide as their texts, so that the hint in the last
+// has all the room left, at any display scale.
+void StatusBar::FitPanels() {
+    const int first = PanelWidthFor(hwnd_, PanelText(1));
+    const int edges[3] = {first, first + PanelWidthFor(hwnd_, PanelText(2)), -1};
+    ::SendMessageW(hwnd_, SB_SETPARTS, 3, reinterpret_cast<LPARAM>(edges));
 }
 
 std::wstring StatusBar::PanelText(int panel) const {

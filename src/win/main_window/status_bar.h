@@ -20,6 +20,8 @@ public:
     void Resize();
 
 private:
+    void FitPanels();
+
     HWND hwnd_ = nullptr;
 };
 
