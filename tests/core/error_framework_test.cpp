@@ -1,6 +1,4 @@
-// The traps: how an error climbs from the failing procedure to its event
-// handler, what each trap adds to the report, and what reaches the log and
-// the report dialog.
+// The traps: how an error climbs to its event handler, and what reaches the log and the report dialog.
 #include <gtest/gtest.h>
 
 #include <new>
@@ -52,47 +50,36 @@ TEST_F(TrapTest, FailureThreeCallsBelowAHandlerGivesOneReportLoggedAndShownOnce)
     TopLevelTrap(
         L"Form1.CommandBars1_Execute(Control)", [] { BnOpen(); }, CommandBarControl{});
 
-    const std::wstring report =
-        L"Invalid procedure call or argument \r\n"
-        L"  Time='12/06/26 14:05:09' App='Tessaly Photo Resizer:2.0.0' ADO-version='?' Computer='PHOTOLAB' "
-        L"\r\n"
-        L"  Method: mCommon.Spliting \r\n"
-        L"  Number: 5 = &H5 = vbObjectError + 2147221509 = ERRMAP_APP_FIRST + 2147216311 \r\n"
-        L"  Source:  \r\n"
-        L"  Description: Invalid procedure call or argument\r\n"
-        L"  API Error: (5) Access is denied.\r\n"
-        L"  Call Stack: mCommon.Spliting(sFullPath='C:\\Photos\\x.jpg', point=92) " +
-        Dashes(30) + L"\r\n" + L"  Call Stack: mCommon.SplitingFileName(sFullPath='C:\\Photos\\x.jpg') " +
-        Dashes(32) + L"\r\n" + L"  Call Stack: Form1.bnOpen() " + Dashes(71) + L"\r\n" +
-        L"  Call Stack: Form1.CommandBars1_Execute(Control={CommandBarControl}) " + Dashes(30) + L"\r\n";
-    EXPECT_EQ(ErrLastReport(), report);
+    // The header lines are error_report_test's; here: the failed procedure is
+    // the method, the OS error is read at the failure, each trap adds its line.
+    const std::wstring report = ErrLastReport();
+    EXPECT_EQ(report.find(L"Invalid procedure call or argument \r\n"), 0u);
+    EXPECT_NE(report.find(L"\r\n  Method: mCommon.Spliting \r\n"), std::wstring::npos);
+    EXPECT_EQ(report.substr(report.find(L"  API Error:")),
+              L"  API Error: (5) Access is denied.\r\n"
+              L"  Call Stack: mCommon.Spliting(sFullPath='C:\\Photos\\x.jpg', point=92) " + Dashes(30) +
+                  L"\r\n  Call Stack: mCommon.SplitingFileName(sFullPath='C:\\Photos\\x.jpg') " + Dashes(32) +
+                  L"\r\n  Call Stack: Form1.bnOpen() " + Dashes(71) +
+                  L"\r\n  Call Stack: Form1.CommandBars1_Execute(Control={CommandBarControl}) " + Dashes(30) +
+                  L"\r\n");
     EXPECT_NE(files.files[kLogPath].find(report), std::wstring::npos);
     EXPECT_EQ(dialogs.shownModal, std::vector<bool>{true});
 }
 
 TEST_F(TrapTest, LeafTrapRaisesTheRecordedErrorWithTheReportSoFar) {
     SetLastOsErrorReader([] { return uint32_t{87}; });
-    const RuntimeError e = RaisedBy([] {
-        LeafTrap(L"mDrive.GetDriveNames()", [] {
-            RuntimeError inner(kErrFileNotFound);
-            inner.helpFile = L"photo.hlp";
-            inner.helpContext = 4021;
-            inner.line = 12;
-            throw inner;
-        });
-    });
-    EXPECT_EQ(e.number, kErrFileNotFound);
-    EXPECT_EQ(e.source, kErrorInSource);
-    EXPECT_EQ(e.helpFile, L"photo.hlp");
-    EXPECT_EQ(e.helpContext, 4021);
-    EXPECT_EQ(e.lastOsError, 87u);
+    RuntimeError inner(kErrFileNotFound);
+    inner.helpFile = L"photo.hlp";
+    inner.helpContext = 4021;
+    inner.line = 12;
+    const RuntimeError e = RaisedBy([&] { LeafTrap(L"mDrive.GetDriveNames()", [&] { throw inner; }); });
+    EXPECT_TRUE(e.number == kErrFileNotFound && e.source == kErrorInSource && e.helpFile == L"photo.hlp" &&
+                e.helpContext == 4021 && e.lastOsError == 87u);
     // The line belongs to the failed procedure's own call-stack line.
     EXPECT_EQ(e.line, 0);
     EXPECT_EQ(e.description, ErrLastReport());
-    const std::wstring callStack =
-        L"  Call Stack: mDrive.GetDriveNames()  at Line 12 " + Dashes(51) + L"\r\n";
-    ASSERT_GE(e.description.size(), callStack.size());
-    EXPECT_EQ(e.description.substr(e.description.size() - callStack.size()), callStack);
+    EXPECT_EQ(e.description.substr(e.description.rfind(L"  Call Stack:")),
+              L"  Call Stack: mDrive.GetDriveNames()  at Line 12 " + Dashes(51) + L"\r\n");
 }
 
 TEST_F(TrapTest, CallerContinuesTheReportWithoutASecondHeader) {
@@ -107,11 +94,9 @@ TEST_F(TrapTest, CallerContinuesTheReportWithoutASecondHeader) {
 }
 
 TEST(Traps, QuietErrorsClimbUnchangedOthersAreLoggedAndShown) {
-    const struct {
-        int32_t number;
-        bool quiet;
-    } cases[] = {{kQuietErrorFirst - 1, false}, {kQuietErrorFirst, true},  {vbObjectError + 4500, true},
-                 {kQuietErrorLast, true},       {ERRMAP_APP_FIRST, false}, {5, false}};
+    const struct { int32_t number; bool quiet; } cases[] = {
+        {kQuietErrorFirst - 1, false}, {kQuietErrorFirst, true}, {kQuietErrorLast, true},
+        {ERRMAP_APP_FIRST, false}, {5, false}};
     for (const auto& c : cases) {
         const InstalledFakeErrorServices services;
         const RuntimeError passed = RaisedBy([&] {
@@ -158,11 +143,7 @@ TEST(Traps, TheDialogFollowsTheLogAndEachCanFailAlone) {
 }
 
 TEST(Traps, StandardExceptionsBecomeClassicErrors) {
-    const struct {
-        void (*thrower)();
-        int32_t number;
-        const wchar_t* description;
-    } cases[] = {
+    const struct { void (*thrower)(); int32_t number; const wchar_t* description; } cases[] = {
         {[] { throw std::bad_alloc(); }, 7, L"Out of memory"},
         {[] { throw std::length_error("vector"); }, 7, L"Out of memory"},
         {[] { throw std::out_of_range("at"); }, 9, L"Subscript out of range"},
@@ -199,18 +180,12 @@ TEST_F(TrapTest, PreserveKeepsTheFirstCopyAndRecallRestoresIt) {
     CurrentError() = {kErrOverflow, L"other", L"Overflow", L"", 0, 0, 0};
     ErrPreserve();
     const ErrorContextRecord& saved = ErrorContext();
-    EXPECT_TRUE(saved.saved);
-    EXPECT_EQ(saved.helpContext, L"77");
-    EXPECT_EQ(saved.line, 30);
-    EXPECT_EQ(saved.lastOsError, 2u);
+    EXPECT_TRUE(saved.saved && saved.helpContext == L"77" && saved.line == 30 && saved.lastOsError == 2u);
 
     ErrRecall();
-    const ErrorRecord& current = CurrentError();
-    EXPECT_EQ(current.number, kErrFileNotFound);
-    EXPECT_EQ(current.source, L"mMain");
-    EXPECT_EQ(current.description, L"File not found");
-    EXPECT_EQ(current.helpFile, L"a.hlp");
-    EXPECT_EQ(current.helpContext, 77);
+    const ErrorRecord& e = CurrentError();
+    EXPECT_TRUE(e.number == kErrFileNotFound && e.source == L"mMain" && e.description == L"File not found" &&
+                e.helpFile == L"a.hlp" && e.helpContext == 77);
 }
 
 }  // namespace
