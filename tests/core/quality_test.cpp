@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "error_number.h"
 
 namespace tpr {
@@ -21,10 +19,8 @@ TEST(QualityFromStoredText, WholeNumbersFromZeroToHundredElseTheDefault) {
 }
 
 TEST(QualityList, InitialEntryAndChosenQuality) {
-    const std::pair<int16_t, int> entries[] = {{70, 7}, {85, 8}, {100, 10}, {10, 1},
-                                               {5, 1},  {0, 1},  {150, 10}};
-    for (const auto& [quality, entry] : entries)
-        EXPECT_EQ(QualityListInitialEntry(quality), entry) << quality;
+    const std::pair<int16_t, int> entries[] = {{70, 7}, {85, 8}, {100, 10}, {10, 1}, {0, 1}, {150, 10}};
+    for (const auto& [quality, entry] : entries) EXPECT_EQ(QualityListInitialEntry(quality), entry);
 
     const auto& texts = QualityListEntries();
     EXPECT_STREQ(texts.front(), L"10");

@@ -1,5 +1,4 @@
-// The user-interface texts the windows, dialogs and messages share: the one
-// place their exact wording is pinned.
+// The user-interface texts the windows, dialogs and messages share: the one pin of their wording.
 #include "core/common/ui_texts.h"
 
 #include <gtest/gtest.h>
@@ -25,8 +24,7 @@ TEST(LoadLanguageStrings, FillsTheSharedTexts) {
         {ErrorOccurredText, L"Sorry, an error has occurred. Try to restart the program."},
         {ErrorDirectionsText,
          L"If the error occurs again, please send a message with an attached ErrorReport.txt file by "
-         L"following "
-         L"these directions:"},
+         L"following these directions:"},
         {SendToStep1Text, L"1) Go to the folder (click to open folder):"},
         {SendToStep2Text, L"2) Locate the ErrorReport.txt file in this folder"},
         {SendToStep3Text, L"3) Right-click on the file and choose \"Send To...\" and \"Mail Recipient\""},

@@ -1,6 +1,4 @@
-// What every fuzz target shares: the fuzzer's bytes as the program's UTF-16
-// texts, a check that stops the run, and the program's own runtime errors
-// told apart from any other exception.
+// What the fuzz targets share: bytes as UTF-16 texts, a check that stops the run, runtime errors apart.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -74,7 +72,6 @@ std::optional<RuntimeError> RaisedBy(Call&& call) {
 inline bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
-
 inline bool EndsWith(std::wstring_view text, std::wstring_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }
