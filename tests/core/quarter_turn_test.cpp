@@ -24,33 +24,24 @@ std::vector<uint32_t> Turned(bool left, const std::vector<uint32_t>& source, int
     return target;
 }
 
-TEST(QuarterTurnPixels, SendsEachPixelWhereTheTurnPutsIt) {
-    // 1 2 3
-    // 4 5 6
-    const std::vector<uint32_t> source{1, 2, 3, 4, 5, 6};
-    EXPECT_EQ(Turned(true, source, 3, 2), (std::vector<uint32_t>{3, 6, 2, 5, 1, 4}));
-    EXPECT_EQ(Turned(false, source, 3, 2), (std::vector<uint32_t>{4, 1, 5, 2, 6, 3}));
-    EXPECT_EQ(Turned(true, {7}, 1, 1), std::vector<uint32_t>{7});
-    EXPECT_EQ(Turned(false, {1, 2, 3}, 3, 1), (std::vector<uint32_t>{1, 2, 3}));  // a row becomes a column
-    EXPECT_EQ(Turned(true, {1, 2, 3}, 3, 1), (std::vector<uint32_t>{3, 2, 1}));
-}
-
-// A picture larger than the cache tiles, neither side a multiple of them.
+// Distinct pixels; 150 x 67 is larger than the cache tiles, neither side a multiple of them.
 constexpr int32_t kWidth = 150, kHeight = 67;
-std::vector<uint32_t> Scrambled() {
-    std::vector<uint32_t> pixels(static_cast<size_t>(kWidth) * kHeight);
+std::vector<uint32_t> Scrambled(int32_t width = kWidth, int32_t height = kHeight) {
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
     for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint32_t>(i * 2654435761u);
     return pixels;
 }
 
-TEST(QuarterTurnPixels, LargePicturesTurnPixelByPixelAcrossTheTiles) {
-    const std::vector<uint32_t> source = Scrambled();
-    const std::vector<uint32_t> left = Turned(true, source, kWidth, kHeight);
-    const std::vector<uint32_t> right = Turned(false, source, kWidth, kHeight);
-    for (int32_t y = 0; y < kWidth; ++y) {  // the turned picture is kHeight wide, kWidth high
-        for (int32_t x = 0; x < kHeight; ++x) {
-            ASSERT_EQ(left[y * kHeight + x], source[x * kWidth + kWidth - 1 - y]) << x << "," << y;
-            ASSERT_EQ(right[y * kHeight + x], source[(kHeight - 1 - x) * kWidth + y]) << x << "," << y;
+TEST(QuarterTurnPixels, SendsEachPixelWhereTheTurnPutsIt) {
+    for (const auto& [w, h] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 2}, {kWidth, kHeight}}) {
+        SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h));
+        const std::vector<uint32_t> source = Scrambled(w, h);
+        const std::vector<uint32_t> left = Turned(true, source, w, h), right = Turned(false, source, w, h);
+        for (int32_t y = 0; y < w; ++y) {  // the turned picture is h wide and w high
+            for (int32_t x = 0; x < h; ++x) {
+                ASSERT_EQ(left[y * h + x], source[x * w + w - 1 - y]) << x << "," << y;
+                ASSERT_EQ(right[y * h + x], source[(h - 1 - x) * w + y]) << x << "," << y;
+            }
         }
     }
 }

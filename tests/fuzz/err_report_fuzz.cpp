@@ -4,7 +4,6 @@
 // line (at least 100 characters) and long values, and which is logged. How the dialog follows the log
 // is pinned by the core table.
 #include <cstring>
-#include <stdexcept>
 #include <vector>
 
 #include "core/errors/error_report.h"
@@ -20,10 +19,6 @@ using err::ErrValue;
 
 // The qualified name never holds a line break, as the program's names.
 struct Procedure { std::wstring qualifiedName; ErrArgs args; };
-
-// How the failing statement fails: with the program's runtime error, or with
-// an exception the first trap must translate.
-enum class FailureKind { Runtime, Standard, NotStandard, kMaxValue = NotStandard };
 
 ErrValue ConsumeValue(FuzzedDataProvider& input) {
     // Any bit pattern: infinities, NaNs and subnormals included.
@@ -91,7 +86,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     testing::InstalledFakeErrorServices services;
 
     // The error, numbers near the framework's own as often as anywhere else.
-    const FailureKind failure = input.ConsumeEnum<FailureKind>();
     const int32_t number = input.ConsumeBool()
                                ? input.ConsumeIntegralInRange(kQuietErrorFirst - 2, ERRMAP_APP_FIRST + 2)
                                : input.PickValueInArray({0, 5, input.ConsumeIntegral<int32_t>()});
@@ -112,11 +106,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (Procedure& leaf : leaves) leaf = ConsumeProcedure(input);
     const Procedure topLevel = ConsumeProcedure(input);
 
-    const auto fail = [&] {
-        if (failure == FailureKind::Runtime) throw raised;
-        if (failure == FailureKind::Standard) throw std::runtime_error("\r\n%Descr%\b");
-        throw leaves.size();
-    };
+    // Other exceptions become runtime errors in the first trap, as the core table pins.
+    const auto fail = [&] { throw raised; };
     std::vector<tpr::RuntimeError> passed;
     InTrap(kTopLevelTrap, topLevel,
            [&] { leaves.empty() ? fail() : Climb(leaves, leaves.size() - 1, fail, passed); });
@@ -125,7 +116,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const tpr::RuntimeError& error : passed) TPR_FUZZ_CHECK(error.number == passed.front().number);
 
     const testing::FakeFileSystem& files = services.files;
-    if (failure == FailureKind::Runtime && number >= kQuietErrorFirst && number <= kQuietErrorLast) {
+    if (number >= kQuietErrorFirst && number <= kQuietErrorLast) {
         for (const tpr::RuntimeError& error : passed) {
             TPR_FUZZ_CHECK(error.source == raised.source && error.description == raised.description);
         }
@@ -142,14 +133,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     // The first report continues the one the error carries, or starts a header
     // with the description as recorded (an error without a number has lost its
     // information; a field marker, character 8, shows as "%").
-    if (failure == FailureKind::Runtime) {
-        std::wstring start = number == 0 ? std::wstring(kLostErrorDescription) : raised.description;
-        if (raised.source != kErrorInSource) {
-            for (wchar_t& c : start) c = c == L'\b' ? L'%' : c;
-            start += L" \r\n  Time='";
-        }
-        TPR_FUZZ_CHECK(StartsWith(reports.front(), start));
+    std::wstring start = number == 0 ? std::wstring(kLostErrorDescription) : raised.description;
+    if (raised.source != kErrorInSource) {
+        for (wchar_t& c : start) c = c == L'\b' ? L'%' : c;
+        start += L" \r\n  Time='";
     }
+    TPR_FUZZ_CHECK(StartsWith(reports.front(), start));
     const Procedure& innermost = leaves.empty() ? topLevel : leaves.front();
     TPR_FUZZ_CHECK(reports.front().find(L"  Call Stack: " + BareName(innermost.qualifiedName) + L"(") !=
                    std::wstring::npos);

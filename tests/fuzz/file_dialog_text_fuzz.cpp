@@ -1,27 +1,10 @@
-// The file dialog's texts with any mask and any result buffer: a converted
-// filter is the mask without its outer blanks, "|" as NUL, ended by two
-// NULs; a split selection is the folder and exactly the names that follow it
-// in the buffer up to the first empty one, whatever offsets the platform
-// reports.
-#include <algorithm>
-
+// The file dialog's selection with any result buffer: the folder and exactly the names that follow it
+// in the buffer up to the first empty one, whatever offsets the platform reports.
 #include "core/dialogs/file_dialog_text.h"
 #include "fuzz_support.h"
 
 namespace tpr::fuzz {
 namespace {
-
-using namespace std::string_literals;
-
-void CheckFilter(const std::wstring& mask) {
-    std::wstring expected = mask;
-    std::replace(expected.begin(), expected.end(), L'|', L'\0');
-    const size_t first = expected.find_first_not_of(L' ');
-    expected = first == std::wstring::npos
-                   ? L""
-                   : expected.substr(first, expected.find_last_not_of(L' ') + 1 - first);
-    TPR_FUZZ_CHECK(ConvertFilter(mask) == (mask.empty() ? L"" : expected + L"\0\0"s));
-}
 
 void CheckSelection(const std::wstring& file, int32_t fileOffset, int32_t extensionOffset, bool explorer) {
     const std::optional<MultiSelection> selection =
@@ -63,7 +46,6 @@ void CheckSelection(const std::wstring& file, int32_t fileOffset, int32_t extens
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     using namespace tpr::fuzz;
     FuzzedDataProvider input(data, size);
-    const std::wstring mask = ConsumeText(input);
     const std::wstring file = ConsumeText(input, 1024);
     // Mostly offsets inside the buffer, as the platform reports them; now
     // and then any 16-bit value, sign-extended as the dialog record holds it.
@@ -73,7 +55,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const int32_t extensionOffset = input.ConsumeBool() ? 0 : input.ConsumeIntegral<int16_t>();
     const bool explorer = input.ConsumeBool();
 
-    CheckFilter(mask);
     CheckSelection(file, fileOffset, extensionOffset, explorer);
     return 0;
 }
