@@ -67,41 +67,31 @@ std::vector<std::wstring> ReportLines(int32_t number, std::wstring_view procedur
 
 TEST(ErrorReport, HeaderLines) {
     const std::wstring lost(kLostErrorDescription);
-    const struct {
-        const char* what;
-        void (*arrange)(InstalledFakeErrorServices&);
-        int32_t number;
-        std::vector<std::wstring> header;  // empty: the line is not looked at
-    } cases[] = {
-        {"percent signs of values are kept",
-         [](InstalledFakeErrorServices& s) { s.platform.computerName = L"LAB%nl%"; },
-         5,
+    // An empty line is not looked at.
+    const struct { const char* what; void (*arrange)(InstalledFakeErrorServices&); int32_t number;
+                   std::vector<std::wstring> header; } cases[] = {
+        {"percent signs of values are kept", [](auto& s) { s.platform.computerName = L"LAB%nl%"; }, 5,
          {L"100% done at %Time% %Descr% ",
           L"  Time='12/06/26 14:05:09' App='Tessaly Photo Resizer:2.0.0' ADO-version='?' Computer='LAB%nl%' ",
           L"  Method: Form1.bnOpen ", L"", L"  Source: Form1 ",
           L"  Description: 100% done at %Time% %Descr%"}},
         {"the user's separators and the component version",
-         [](InstalledFakeErrorServices& s) {
+         [](auto& s) {
              s.platform.dateSeparator = s.platform.timeSeparator = L".";
              s.platform.now = {2009, 3, 1, 7, 0, 59};
              s.platform.version = {2, 11, 305};
              s.platform.adoVersion = L"2.8";
          },
-         5,
-         {L"",
+         5, {L"",
           L"  Time='03.01.09 07.00.59' App='Tessaly Photo Resizer:2.11.305' ADO-version='2.8' "
           L"Computer='PHOTOLAB' "}},
-        {"without services the header stops at the first fact",
-         [](InstalledFakeErrorServices&) { InstallErrorServices({}); },
-         5,
+        {"without services the header stops at the first fact", [](auto&) { InstallErrorServices({}); }, 5,
          {L"%Descr% ", L"  Time='%Time%' App='%App%:%Ver%' ADO-version='%ADOVersion%' Computer='%Comp%' ",
           L"  Method: Form1.bnOpen ",
           L"  Number: %ErrNum% = &H%ErrHex% = vbObjectError %ErrNumRel1% = ERRMAP_APP_FIRST %ErrNumRel2% "
           L"%ErrStd%",
           L"  Source: %Source% ", L"  Description: %Descr%", L"  Call Stack: Form1.bnOpen() " + Dashes(71)}},
-        {"lost information",
-         [](InstalledFakeErrorServices&) {},
-         0,
+        {"lost information", [](auto&) {}, 0,
          {lost + L" ", L"", L"",
           L"  Number: -2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL",
           L"", L"  Description: " + lost}},
@@ -193,13 +183,9 @@ TEST(ErrWriteLog, AppendsTheReportToTheLogFile) {
     const std::wstring name(kErrorReportFileName), elsewhere = L"D:\\logs\\errors.txt";
     // A new log opens with the support request and a line of one blank.
     const std::wstring newLog = FakePlatform().supportLine + L"\r\n \r\n";
-    const struct {
-        const char* what;
-        std::wstring fileName, path, before;  // before: the file's content, empty when there is none
-        int failingOpens;
-        std::wstring after;  // empty when nothing was written
-        int attempts, sleeps;
-    } cases[] = {
+    // before: the file's content, after: what was written; empty when there is none.
+    const struct { const char* what; std::wstring fileName, path, before; int fails; std::wstring after;
+                   int attempts, sleeps; } cases[] = {
         {"a new log opens with the support request", name, kLogPath, L"", 0, newLog + Entry(), 1, 0},
         {"later entries follow the earlier", name, kLogPath, L"old\r\n", 0, L"old\r\n" + Entry(), 1, 0},
         {"a name with a folder is the path", elsewhere, elsewhere, L"old\r\n", 0, L"old\r\n" + Entry(), 1, 0},
@@ -210,7 +196,7 @@ TEST(ErrWriteLog, AppendsTheReportToTheLogFile) {
         InstalledFakeErrorServices services;
         FakeFileSystem& files = services.files;
         if (!c.before.empty()) files.files[c.path] = c.before;
-        files.failingOpens = c.failingOpens;
+        files.failingOpens = c.fails;
         ErrorContext().reportText = L"r\r\n";
 
         EXPECT_EQ(ErrWriteLog(c.fileName), !c.after.empty()) << c.what;
