@@ -63,7 +63,7 @@ public:
             if (failingOpens > 0) --failingOpens;
             return nullptr;
         }
-        return std::make_unique<Writer>(files[path], openWriters);
+        return std::make_unique<Writer>(files[path], ++openWriters);
     }
     void Sleep(uint32_t milliseconds) override {
         sleeps.push_back(milliseconds);
@@ -72,17 +72,13 @@ public:
     uint64_t MonotonicMilliseconds() override { return clockMs; }
 
 private:
-    class Writer : public LogWriter {
-    public:
-        Writer(std::wstring& file, int& openWriters) : file_(file), openWriters_(openWriters) {
-            ++openWriters_;
-        }
-        ~Writer() override { --openWriters_; }
-        void Write(std::wstring_view text) override { file_ += text; }
-
-    private:
-        std::wstring& file_;
-        int& openWriters_;
+    // Appends to its file; counted in openWriters while it is open.
+    struct Writer : LogWriter {
+        Writer(std::wstring& file, int& openWriters) : file(file), openWriters(openWriters) {}
+        ~Writer() override { --openWriters; }
+        void Write(std::wstring_view text) override { file += text; }
+        std::wstring& file;
+        int& openWriters;
     };
 };
 

@@ -37,16 +37,9 @@ TEST(CheckFileManagerPath, ChecksDriveThenDiskThenFile) {
     };
     for (const auto& c : cases) {
         std::vector<std::wstring> asked;
-        const FileManagerVerdict verdict = CheckFileManagerPath(
-            c.path, drives,
-            [&](const std::wstring& drive) {
-                asked.push_back(drive);
-                return drive != L"E:\\";
-            },
-            [&](std::wstring_view path) {
-                asked.emplace_back(path);
-                return path != L"C:\\gone.txt";
-            });
+        const auto hasDisk = [&](const std::wstring& d) { asked.push_back(d); return d != L"E:\\"; };
+        const auto exists = [&](std::wstring_view p) { asked.emplace_back(p); return p != L"C:\\gone.txt"; };
+        const FileManagerVerdict verdict = CheckFileManagerPath(c.path, drives, hasDisk, exists);
         EXPECT_TRUE(verdict == c.is && asked == c.asked) << c.path;
     }
 }

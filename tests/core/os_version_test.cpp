@@ -60,12 +60,11 @@ TEST(GetOSVersion, BuildLowBitsServicePackUpToNulAndFailedQueries) {
     EXPECT_EQ(info.Build, L"3000");
     EXPECT_EQ(info.ServicePack, L" A ");
 
-    const VersionQuery unterminated = [](VersionRecord& v) {
+    GetOSVersion(info, [](VersionRecord& v) {  // a service pack without its NUL
         v.platformId = 2;
         std::memset(v.servicePack, 'S', sizeof v.servicePack);
         return 1;
-    };
-    GetOSVersion(info, unterminated);
+    });
     EXPECT_EQ(info.ServicePack, L"");
 
     for (const int result : {0, 2}) {
