@@ -6,6 +6,7 @@
 
 #include "core/errors/error_report.h"
 #include "core/errors/trap.h"
+#include "error_number.h"
 #include "fake_error_services.h"
 
 namespace tpr::err::testing {
@@ -13,17 +14,9 @@ namespace {
 
 std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
 
-// The error a call raised; the test fails when it raised none.
+// The error a call raised; the test fails (bad_optional_access) when it raised none.
 template <class Call>
-RuntimeError RaisedBy(Call&& call) {
-    try {
-        call();
-    } catch (const RuntimeError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "no error was raised";
-    return RuntimeError(0);
-}
+RuntimeError RaisedBy(Call&& call) { return ErrorRaisedBy(call).value(); }
 
 struct CommandBarControl {};
 std::wstring ErrTypeName(const CommandBarControl&) { return L"CommandBarControl"; }

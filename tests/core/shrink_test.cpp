@@ -17,42 +17,34 @@ namespace {
 
 uint32_t Grey(uint32_t level) { return level * 0x010101; }
 
-// A picture whose rows are separate allocations, so that a read past the end
-// of a row is caught, and which checks that its rows are read once each,
-// from the top.
-class RowSource {
-public:
+// A picture whose rows are separate allocations, so that a read past the end of a row is caught, and
+// which checks that its rows are read once each, from the top.
+struct RowSource {
     RowSource(int32_t width, int32_t height, const std::function<uint32_t(int32_t, int32_t)>& pixel)
-        : width_(width), height_(height), rows_(static_cast<size_t>(height)) {
+        : width(width), height(height), rows(static_cast<size_t>(height)) {
         for (int32_t y = 0; y < height; ++y) {
-            for (int32_t x = 0; x < width; ++x) rows_[static_cast<size_t>(y)].push_back(pixel(x, y));
+            for (int32_t x = 0; x < width; ++x) rows[static_cast<size_t>(y)].push_back(pixel(x, y));
         }
     }
-
-    int32_t width() const { return width_; }
-    int32_t height() const { return height_; }
-    uint32_t at(int32_t x, int32_t y) const { return rows_[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
+    uint32_t at(int32_t x, int32_t y) const { return rows[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
 
     // What shrink(width, height, reader, targetWidth, targetHeight) gives.
     template <class Shrink>
     auto ReadBy(Shrink shrink, int32_t targetWidth, int32_t targetHeight) const {
         int32_t next = 0;
-        auto result = shrink(width_, height_, [&](int32_t y) {
+        auto result = shrink(width, height, [&](int32_t y) {
             EXPECT_EQ(y, next++) << "rows are read once each, from the top";
-            return rows_.at(static_cast<size_t>(y)).data();
+            return rows.at(static_cast<size_t>(y)).data();
         }, targetWidth, targetHeight);
-        EXPECT_EQ(next, height_) << "every row is read";
+        EXPECT_EQ(next, height) << "every row is read";
         return result;
     }
     std::vector<uint32_t> AveragedTo(int32_t w, int32_t h) const { return ReadBy(AreaAverage, w, h); }
     PixelPicture ShrunkFor(int32_t w, int32_t h) const { return ReadBy(ShrinkForDrawing, w, h); }
 
-private:
-    int32_t width_, height_;
-    std::vector<std::vector<uint32_t>> rows_;
+    int32_t width, height;
+    std::vector<std::vector<uint32_t>> rows;
 };
-
-uint32_t Checkerboard(int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; }
 
 // The mean by definition: every source pixel weighted by the area it shares
 // with the target pixel, each channel apart, halves rounded up.
@@ -63,14 +55,14 @@ uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targe
         return std::max<int64_t>(0, std::min((s + 1) * targetLength, (t + 1) * sourceLength) -
                                         std::max(s * targetLength, t * sourceLength));
     };
-    const int64_t total = int64_t{source.width()} * source.height();
+    const int64_t total = int64_t{source.width} * source.height;
     uint32_t pixel = 0;
     for (int k = 0; k < 4; ++k) {
         int64_t sum = 0;
-        for (int32_t y = 0; y < source.height(); ++y) {
-            for (int32_t x = 0; x < source.width(); ++x) {
-                sum += overlap(x, tx, source.width(), targetWidth) *
-                       overlap(y, ty, source.height(), targetHeight) * ((source.at(x, y) >> (8 * k)) & 0xFF);
+        for (int32_t y = 0; y < source.height; ++y) {
+            for (int32_t x = 0; x < source.width; ++x) {
+                sum += overlap(x, tx, source.width, targetWidth) *
+                       overlap(y, ty, source.height, targetHeight) * ((source.at(x, y) >> (8 * k)) & 0xFF);
             }
         }
         pixel |= static_cast<uint32_t>((2 * sum + total) / (2 * total)) << (8 * k);
@@ -175,7 +167,8 @@ TEST(ShrinkForDrawing, HalvesWithWeightsOneThreeThreeOne) {
 }
 
 TEST(ShrinkForDrawing, FinePatternsLeaveNoFalsePattern) {
-    const PixelPicture board = RowSource(400, 300, Checkerboard).ShrunkFor(80, 60);
+    const auto checkerboard = [](int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; };
+    const PixelPicture board = RowSource(400, 300, checkerboard).ShrunkFor(80, 60);
     EXPECT_LE(LargestDeviation(board.pixels, board.width, 127.5), 2);
 
     // Stripes at 0.24 cycles per pixel, shrunk five times: an average alone
