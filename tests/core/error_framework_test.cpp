@@ -143,9 +143,8 @@ TEST(Traps, StandardExceptionsBecomeClassicErrors) {
         const InstalledFakeErrorServices services;
         const RuntimeError e = RaisedBy([&] { LeafTrap(L"Form1.bnOpen", c.thrower); });
         EXPECT_EQ(e.number, c.number) << c.description;
-        EXPECT_NE(e.description.find(L"  Description: " + std::wstring(c.description) + L"\r\n"),
-                  std::wstring::npos)
-            << c.description;
+        const std::wstring line = L"  Description: " + std::wstring(c.description) + L"\r\n";
+        EXPECT_NE(e.description.find(line), std::wstring::npos) << c.description;
     }
 }
 

@@ -62,14 +62,13 @@ constexpr auto kTopLevelTrap = [](std::wstring_view name, auto& body, const auto
     err::TopLevelTrap(name, body, args...);
 };
 
-// The leaf trap `level` and those below it, the first failing as `fail`
-// does; `passed` receives the error each of them raised, innermost first.
-template <class Fail>
-void Climb(const std::vector<Procedure>& leaves, size_t level, Fail& fail,
+// The leaf traps from `level` down, the first raising `raised` (other exceptions become runtime errors
+// in the first trap, as the core table pins); `passed` receives the error each raised, innermost first.
+void Climb(const std::vector<Procedure>& leaves, size_t level, const RuntimeError& raised,
            std::vector<RuntimeError>& passed) {
     const std::optional<RuntimeError> error = RaisedBy([&] {
         InTrap(kLeafTrap, leaves[level],
-               [&] { level == 0 ? fail() : Climb(leaves, level - 1, fail, passed); });
+               [&] { level == 0 ? throw raised : Climb(leaves, level - 1, raised, passed); });
     });
     TPR_FUZZ_CHECK(error.has_value());
     passed.push_back(*error);
@@ -106,11 +105,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (Procedure& leaf : leaves) leaf = ConsumeProcedure(input);
     const Procedure topLevel = ConsumeProcedure(input);
 
-    // Other exceptions become runtime errors in the first trap, as the core table pins.
-    const auto fail = [&] { throw raised; };
     std::vector<tpr::RuntimeError> passed;
     InTrap(kTopLevelTrap, topLevel,
-           [&] { leaves.empty() ? fail() : Climb(leaves, leaves.size() - 1, fail, passed); });
+           [&] { leaves.empty() ? throw raised : Climb(leaves, leaves.size() - 1, raised, passed); });
     // The event ends normally, and with it the error.
     TPR_FUZZ_CHECK(CurrentError().number == 0);
     for (const tpr::RuntimeError& error : passed) TPR_FUZZ_CHECK(error.number == passed.front().number);
