@@ -14,9 +14,8 @@ TEST(RoundToLong, HalvesGoToTheEvenNeighbourAndOutOfRangeOverflows) {
     const std::pair<double, int32_t> cases[] = {{300.5, 300}, {301.5, 302}, {-2.5, -2}, {-3.5, -4},
                                                 {133.333, 133}, {2147483647.4, 2147483647}};
     for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToLong(value), rounded) << value;
-    for (const double value : {2147483647.5, -2147483649.0, std::nan("")}) {
-        EXPECT_EQ(ErrorNumberOf([&] { RoundToLong(value); }), kErrOverflow) << value;
-    }
+    for (const double v : {2147483647.5, -2147483649.0, std::nan("")})
+        EXPECT_EQ(ErrorNumberOf([&] { RoundToLong(v); }), kErrOverflow) << v;
     EXPECT_EQ(ErrorNumberOf([] { RoundToInteger(32767.5); }), kErrOverflow);
     EXPECT_EQ(RoundToInteger(-32768.4), -32768);
 }

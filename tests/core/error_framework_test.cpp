@@ -12,8 +12,6 @@
 namespace tpr::err::testing {
 namespace {
 
-std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
-
 // The error a call raised; the test fails (bad_optional_access) when it raised none.
 template <class Call>
 RuntimeError RaisedBy(Call&& call) { return ErrorRaisedBy(call).value(); }

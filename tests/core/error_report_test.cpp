@@ -12,8 +12,6 @@ namespace {
 
 using namespace std::string_literals;
 
-std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
-
 // The lines of a text split at CR LF, without the empty piece after the last.
 std::vector<std::wstring> LinesOf(const std::wstring& text) {
     std::vector<std::wstring> lines;

@@ -18,6 +18,9 @@ namespace tpr::err::testing {
 inline constexpr wchar_t kLogFolder[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer";
 inline constexpr wchar_t kLogPath[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\\ErrorReport.txt";
 
+// The dashes that pad a report's call-stack line.
+inline std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
+
 class FakePlatform : public ErrorPlatform {
 public:
     AppVersion version{2, 0, 0};

@@ -18,6 +18,7 @@ TEST(ConvertFilter, BarsBecomeNulsAndTheListEndsWithTwo) {
     EXPECT_EQ(ConvertFilter(L"A|*.a|B|*.b"), L"A\0*.a\0B\0*.b\0\0"s);
     EXPECT_EQ(ConvertFilter(L"  JPEG (*.jpg)|*.jpg  "), L"JPEG (*.jpg)\0*.jpg\0\0"s);
     EXPECT_EQ(ConvertFilter(L""), L"");
+    EXPECT_EQ(ConvertFilter(L"   "), L"\0\0"s);
     EXPECT_EQ(DefaultFilter(), L"All Files (*.*)\0*.*\0\0"s);
 }
 

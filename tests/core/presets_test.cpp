@@ -10,7 +10,6 @@ TEST(WorkAreaPresets, LookUpByCommandAndKey) {
     EXPECT_EQ(PresetByCommandId(3)->width, 640);
     EXPECT_EQ(PresetByCommandId(5)->height, 768);
     EXPECT_EQ(PresetByKey(L"1280x1024")->commandId, 6);
-    EXPECT_EQ(PresetByKey(L"800x600")->commandId, 4);
     EXPECT_EQ(PresetByCommandId(2), nullptr);
     EXPECT_EQ(PresetByCommandId(7), nullptr);
     EXPECT_EQ(PresetByKey(L"800X600"), nullptr);  // keys compare exactly

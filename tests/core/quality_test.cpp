@@ -25,10 +25,9 @@ TEST(QualityList, InitialEntryAndChosenQuality) {
     const auto& texts = QualityListEntries();
     EXPECT_STREQ(texts.front(), L"10");
     EXPECT_STREQ(texts.back(), L"100");
-    for (size_t i = 0; i < texts.size(); ++i) {
-        // Each entry is the one its own quality selects.
+    // Each entry is the one its own quality selects.
+    for (size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(QualityListInitialEntry(QualityFromListText(texts[i])), static_cast<int>(i + 1));
-    }
     EXPECT_EQ(ErrorNumberOf([] { QualityFromListText(L"70%"); }), kErrTypeMismatch);
     EXPECT_EQ(ErrorNumberOf([] { QualityFromListText(L"40000"); }), kErrOverflow);
 }

@@ -46,8 +46,7 @@ struct RowSource {
     std::vector<std::vector<uint32_t>> rows;
 };
 
-// The mean by definition: every source pixel weighted by the area it shares
-// with the target pixel, each channel apart, halves rounded up.
+// The mean by definition: each source pixel weighted by the area it shares, channels apart, halves up.
 uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targetWidth,
                   int32_t targetHeight) {
     // In units where a source pixel is target-long and a target pixel source-long.
@@ -70,8 +69,7 @@ uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targe
     return pixel;
 }
 
-// The largest distance of a colour channel from a level, away from the
-// picture's edges (where a pattern cut off by the edge is no false pattern).
+// The largest distance of a colour channel from a level, away from the edges (where patterns are cut).
 int LargestDeviation(const std::vector<uint32_t>& pixels, int32_t width, double level) {
     const auto height = static_cast<int32_t>(pixels.size()) / width;
     const int32_t marginX = width > 4 ? 2 : 0, marginY = height > 4 ? 2 : 0;
@@ -122,9 +120,8 @@ TEST(AreaAverage, MatchesTheMeanByDefinition) {
         }
     }
     // Full channels summed over many rows do not overflow.
-    for (uint32_t pixel : RowSource(3, 1000, [](int32_t, int32_t) { return 0xFFFFFFFFu; }).AveragedTo(2, 3)) {
-        EXPECT_EQ(pixel, 0xFFFFFFFFu);
-    }
+    EXPECT_EQ(RowSource(3, 1000, [](int32_t, int32_t) { return 0xFFFFFFFFu; }).AveragedTo(2, 3),
+              std::vector<uint32_t>(6, 0xFFFFFFFFu));
 }
 
 TEST(ShrunkLength, TheDrawnLengthWhereTheSourceIsLonger) {

@@ -1,8 +1,7 @@
 // Any error climbing through leaf traps to a top-level trap, with any names, values and machine facts:
 // only tpr::RuntimeError travels, with one number; a quiet error climbs unchanged and unreported; any
 // other gets a report that starts with its description, to which each trap only appends its call-stack
-// line (at least 100 characters) and long values, and which is logged. How the dialog follows the log
-// is pinned by the core table.
+// line (at least 100 characters) and long values, and which is logged (the dialog: the core table).
 #include <cstring>
 #include <vector>
 

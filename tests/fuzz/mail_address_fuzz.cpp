@@ -1,7 +1,6 @@
-// The "mailto:" address with any subject and body: each is escaped so that it
-// carries no blank, "&" or line break (a mail program would cut or split the
-// address there) and decodes back to exactly the text given; the body ends
-// with a line break of its own.
+// The "mailto:" address with any subject and body: each is escaped so that it carries no blank, "&" or
+// line break (a mail program would cut or split the address there) and decodes back to exactly the
+// text given; the body ends with a line break of its own.
 #include "core/errors/mail_explorer.h"
 #include "fuzz_support.h"
 
@@ -27,8 +26,7 @@ std::optional<std::wstring> PercentDecoded(std::wstring_view escaped) {
     return text;
 }
 
-// `address` is `prefix`, `text` escaped, then `suffix`; or just the bare
-// address when there is no text.
+// `address` is `prefix`, `text` escaped, then `suffix`; or just the bare address when there is no text.
 void CheckEscaped(std::wstring_view address, std::wstring_view bare, std::wstring_view prefix,
                   const std::wstring& text, std::wstring_view suffix) {
     if (text.empty()) {

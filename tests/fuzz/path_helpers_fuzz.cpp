@@ -39,8 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const tpr::err::testing::InstalledFakeErrorServices services;
 
     std::wstring path = ConsumeText(input);
-    // Now and then (they are slow) a path long enough for its dot to pass
-    // the 16-bit position, landing on either side of it.
+    // Now and then (they are slow) a path whose dot lands on either side of the last 16-bit position.
     if (input.ConsumeIntegralInRange(0, 15) == 15) {
         path.insert(path.size() / 2,
                     input.ConsumeIntegralInRange<size_t>(kLastDotPosition - 600, kLastDotPosition + 100),
