@@ -3,9 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-#include <string>
-
 namespace tpr {
 namespace {
 
@@ -24,8 +21,7 @@ TEST(PhotoPathFromCommandLine, DecidesWhetherTheArgumentsNameAPhoto) {
         {L"C:\\my.photos\\cat", std::nullopt},  // the "extension" is .photos\cat
         {L"a.jpg", L"a.jpg"},                   // a bare name loads from the current folder
     };
-    for (const auto& [arguments, photo] : cases)
-        EXPECT_EQ(PhotoPathFromCommandLine(arguments), photo) << arguments;
+    for (const auto& [arguments, photo] : cases) EXPECT_EQ(PhotoPathFromCommandLine(arguments), photo);
 }
 
 }  // namespace

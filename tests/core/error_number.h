@@ -1,20 +1,27 @@
-// The classic error number that a call raises, 0 when it raises none.
+// The classic runtime error that a call raises: the error itself, or just its number (0 when none).
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "core/runtime/runtime_error.h"
 
 namespace tpr {
 
 template <class Call>
-int32_t ErrorNumberOf(Call&& call) {
+std::optional<RuntimeError> ErrorRaisedBy(Call&& call) {
     try {
         call();
     } catch (const RuntimeError& e) {
-        return e.number;
+        return e;
     }
-    return 0;
+    return std::nullopt;
+}
+
+template <class Call>
+int32_t ErrorNumberOf(Call&& call) {
+    const std::optional<RuntimeError> error = ErrorRaisedBy(call);
+    return error ? error->number : 0;
 }
 
 }  // namespace tpr

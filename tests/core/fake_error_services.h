@@ -1,7 +1,5 @@
-// Fakes of the error framework's services, shared by the core tests, the fuzz
-// targets, the Windows tests and the benchmark: a machine with a fixed clock
-// and name, an in-memory file system whose log can be held locked, and a
-// report dialog that only counts. Free of any test framework.
+// Fakes of the error framework's services for the tests, fuzz targets and benchmark: a fixed machine,
+// an in-memory file system whose log can be held locked, and a report dialog that only counts.
 #pragma once
 
 #include <map>
@@ -20,11 +18,12 @@ namespace tpr::err::testing {
 inline constexpr wchar_t kLogFolder[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer";
 inline constexpr wchar_t kLogPath[] = L"C:\\Users\\ann\\Documents\\Tessaly Photo Resizer\\ErrorReport.txt";
 
+// The dashes that pad a report's call-stack line.
+inline std::wstring Dashes(size_t count) { return std::wstring(count, L'-'); }
+
 class FakePlatform : public ErrorPlatform {
 public:
-    std::wstring appName = L"Tessaly Photo Resizer";
     AppVersion version{2, 0, 0};
-    std::wstring programFolder = L"C:\\Program Files\\Tessaly Photo Resizer";
     std::wstring computerName = L"PHOTOLAB";
     LocalTime now{2026, 12, 6, 14, 5, 9};
     std::wstring dateSeparator = L"/";
@@ -34,9 +33,9 @@ public:
     OsDescription os{L"Windows XP", L"5.1", L"2600", L"Service Pack 3"};
     std::wstring supportLine = L"Please send this file to support@tessaly.example";
 
-    std::wstring AppName() override { return appName; }
+    std::wstring AppName() override { return L"Tessaly Photo Resizer"; }
     AppVersion Version() override { return version; }
-    std::wstring ProgramFolder() override { return programFolder; }
+    std::wstring ProgramFolder() override { return L"C:\\Program Files\\Tessaly Photo Resizer"; }
     std::wstring ComputerName() override { return computerName; }
     LocalTime Now() override { return now; }
     std::wstring DateSeparator() override { return dateSeparator; }
@@ -49,7 +48,6 @@ public:
 
 class FakeFileSystem : public LogFileSystem {
 public:
-    std::wstring documents = L"C:\\Users\\ann\\Documents";
     std::set<std::wstring> folders{L"C:\\Users\\ann\\Documents"};
     std::map<std::wstring, std::wstring> files;
     int failingOpens = 0;  // attempts to open that fail before one succeeds; -1: all fail
@@ -58,7 +56,7 @@ public:
     uint64_t clockMs = 90000;
     std::vector<uint32_t> sleeps;
 
-    std::wstring DocumentsFolder() override { return documents; }
+    std::wstring DocumentsFolder() override { return L"C:\\Users\\ann\\Documents"; }
     bool FolderExists(const std::wstring& path) override { return folders.count(path) != 0; }
     void CreateFolder(const std::wstring& path) override { folders.insert(path); }
     bool FileExists(const std::wstring& path) override { return files.count(path) != 0; }
@@ -68,7 +66,7 @@ public:
             if (failingOpens > 0) --failingOpens;
             return nullptr;
         }
-        return std::make_unique<Writer>(files[path], openWriters);
+        return std::make_unique<Writer>(files[path], ++openWriters);
     }
     void Sleep(uint32_t milliseconds) override {
         sleeps.push_back(milliseconds);
@@ -77,17 +75,13 @@ public:
     uint64_t MonotonicMilliseconds() override { return clockMs; }
 
 private:
-    class Writer : public LogWriter {
-    public:
-        Writer(std::wstring& file, int& openWriters) : file_(file), openWriters_(openWriters) {
-            ++openWriters_;
-        }
-        ~Writer() override { --openWriters_; }
-        void Write(std::wstring_view text) override { file_ += text; }
-
-    private:
-        std::wstring& file_;
-        int& openWriters_;
+    // Appends to its file; counted in openWriters while it is open.
+    struct Writer : LogWriter {
+        Writer(std::wstring& file, int& openWriters) : file(file), openWriters(openWriters) {}
+        ~Writer() override { --openWriters; }
+        void Write(std::wstring_view text) override { file += text; }
+        std::wstring& file;
+        int& openWriters;
     };
 };
 

@@ -1,10 +1,5 @@
-// The file dialog's record and texts: the filter and buffers it is given,
-// and the chosen path or files it gives back.
+// The file dialog's record and texts: the filter and buffers it is given, the path or files it gives back.
 #include <gtest/gtest.h>
-
-#include <optional>
-#include <string>
-#include <vector>
 
 #include "core/dialogs/file_dialog_record.h"
 #include "core/dialogs/file_dialog_text.h"
@@ -23,6 +18,7 @@ TEST(ConvertFilter, BarsBecomeNulsAndTheListEndsWithTwo) {
     EXPECT_EQ(ConvertFilter(L"A|*.a|B|*.b"), L"A\0*.a\0B\0*.b\0\0"s);
     EXPECT_EQ(ConvertFilter(L"  JPEG (*.jpg)|*.jpg  "), L"JPEG (*.jpg)\0*.jpg\0\0"s);
     EXPECT_EQ(ConvertFilter(L""), L"");
+    EXPECT_EQ(ConvertFilter(L"   "), L"\0\0"s);
     EXPECT_EQ(DefaultFilter(), L"All Files (*.*)\0*.*\0\0"s);
 }
 
@@ -32,8 +28,7 @@ TEST(PrepareForDialog, GivesTheModesFlagsTheFilterAndPaddedBuffers) {
         FileDialogRecord record;
         PrepareForDialog(record, mode);
         EXPECT_EQ(record.flags, flags) << mode;
-        EXPECT_EQ(record.fileTitle, std::wstring(260, L'\0'));
-        EXPECT_EQ(record.file, std::wstring(260, L'\0'));
+        EXPECT_TRUE(record.fileTitle == std::wstring(260, L'\0') && record.file == record.fileTitle) << mode;
         EXPECT_EQ(record.filter, DefaultFilter());
     }
 
@@ -50,12 +45,7 @@ TEST(PrepareForDialog, GivesTheModesFlagsTheFilterAndPaddedBuffers) {
 
 TEST(PrepareForDialog, FileBufferSizes) {
     const std::wstring longName(300, L'n'), fullName(260, L'x');
-    const struct {
-        const char* what;
-        std::wstring file;
-        uint32_t flags;
-        std::wstring expected;
-    } cases[] = {
+    const struct { const char* what; std::wstring file; uint32_t flags; std::wstring expected; } cases[] = {
         {"multiple selection", L"", kFlagsAllowMultiSelect | kFlagsExplorer, std::wstring(1024, L'\0')},
         {"a name filling the buffer keeps a NUL", fullName, 0, fullName + L'\0'},
         {"a longer name is not cut", longName, 0, longName + L'\0'},
@@ -72,11 +62,7 @@ TEST(PrepareForDialog, FileBufferSizes) {
 }
 
 TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
-    const struct {
-        std::wstring path;
-        uint16_t fileOffset, fileExtension;
-        std::wstring folder, title, extension;
-    } cases[] = {
+    const struct { std::wstring path; uint16_t offset, ext; std::wstring folder, title, type; } cases[] = {
         {L"C:\\Photos\\cat.jpg", 10, 14, L"C:\\Photos\\", L"cat.jpg", L"jpg"},
         {L"C:\\IMG_0001.JPEG", 3, 12, L"C:\\", L"IMG_0001.JPEG", L"JPEG"},
         {L"Z:\\tmp\\notes", 7, 12, L"Z:\\tmp\\", L"notes", L""},  // the offset of the closing NUL
@@ -89,27 +75,23 @@ TEST(TakeDialogResults, SplitsTheChosenPathIntoFolderNameAndExtension) {
         FileDialogRecord record;
         PrepareForDialog(record, kDialogModeOpen);
         record.file = Padded(c.path, 260);
-        record.fileTitle = Padded(c.path.substr(c.fileOffset), 260);
-        record.fileOffset = c.fileOffset;
-        record.fileExtension = c.fileExtension;
+        record.fileTitle = Padded(c.path.substr(c.offset), 260);
+        record.fileOffset = c.offset;
+        record.fileExtension = c.ext;
         TakeDialogResults(record);
         EXPECT_EQ(record.file, c.path);
         EXPECT_EQ(record.initialDir, c.folder) << c.path;
         EXPECT_EQ(record.fileTitle, c.title) << c.path;
-        EXPECT_EQ(record.defaultExtension, c.extension) << c.path;
+        EXPECT_EQ(record.defaultExtension, c.type) << c.path;
         EXPECT_EQ(std::get<std::wstring>(ChosenFileName(record)), c.path);
     }
 }
 
 TEST(SplitMultiSelection, SplitsFolderAndNames) {
     const std::wstring pad(20, L'\0');
-    const struct {
-        std::wstring file;
-        int32_t fileOffset, extensionOffset;
-        bool explorer;
-        std::optional<std::wstring> path;  // nothing: no selection at all
-        std::vector<std::wstring> files;
-    } cases[] = {
+    // path: nothing when there is no selection at all.
+    const struct { std::wstring file; int32_t offset, ext; bool explorer; std::optional<std::wstring> path;
+                   std::vector<std::wstring> files; } cases[] = {
         {L"", 0, 0, true, std::nullopt, {}},
         {L"C:\\P\\cat.jpg\0"s + pad, 5, 9, true, L"", {L"C:\\P\\cat.jpg"}},  // one file
         {L"C:\\P\0a.jpg\0b b.jpg\0"s + pad, 5, 0, true, L"C:\\P", {L"C:\\P\\a.jpg", L"C:\\P\\b b.jpg"}},
@@ -124,11 +106,11 @@ TEST(SplitMultiSelection, SplitsFolderAndNames) {
         {L"C:\\P\0"s, 5, 0, true, std::nullopt, {}},  // the offset at the end
     };
     for (const auto& c : cases) {
-        const auto selection = SplitMultiSelection(c.file, c.fileOffset, c.extensionOffset, c.explorer);
+        const auto selection = SplitMultiSelection(c.file, c.offset, c.ext, c.explorer);
         ASSERT_EQ(selection.has_value(), c.path.has_value()) << "case " << &c - cases;
-        if (!selection) continue;
-        EXPECT_EQ(selection->path, *c.path) << "case " << &c - cases;
-        EXPECT_EQ(selection->files, c.files) << "case " << &c - cases;
+        if (selection) {
+            EXPECT_TRUE(selection->path == *c.path && selection->files == c.files) << "case " << &c - cases;
+        }
     }
 }
 

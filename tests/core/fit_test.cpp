@@ -1,11 +1,7 @@
-// Fitting a photo into the work area: the fitted size, the centred drawing
-// rectangle, and the metafile header the drawing carries.
+// Fitting a photo into the work area: the fitted size, the centred rectangle, the metafile header.
 #include "core/imaging/fit.h"
 
 #include <gtest/gtest.h>
-
-#include <array>
-#include <cstdint>
 
 #include "error_number.h"
 
@@ -13,31 +9,19 @@ namespace tpr {
 namespace {
 
 TEST(AdjustImageDimensions, ShrinksToTheBoxKeepingProportions) {
-    struct Case {
-        int32_t width, height, destWidth, destHeight, fittedWidth, fittedHeight;
-    };
-    const Case cases[] = {
-        {3000, 2000, 800, 600, 800, 533},
-        {2000, 3000, 800, 600, 400, 600},  // 800x1200, then halved
-        {3000, 4000, 1024, 768, 576, 768},
-        {4000, 3000, 1024, 768, 1024, 768},
-        {640, 480, 800, 600, 640, 480},
-        {800, 600, 800, 600, 800, 600},  // never enlarged
-        {1200, 601, 600, 600, 600, 300},
-        {1200, 603, 600, 600, 600, 302},  // halves to even
-        {7, 5, 3, 100, 3, 2},
-        {500, 400, 0, 600, 0, 0},
-        {500, 400, 600, 0, 0, 0},
-        // Single-precision factor: 0.306f x 750 = 229.49999..., a double factor would give 230.
-        {1000, 750, 306, 1000, 306, 229},
-        {1000, 500, 305, 1000, 305, 153},
-    };
-    for (const Case& c : cases) {
+    // 2000 x 3000 goes to 800 x 1200, then to 400 x 600; never enlarged; halves
+    // to even; a single-precision factor: 0.306f x 750 = 229.49999..., not 230.
+    const struct { int32_t width, height, destWidth, destHeight, fittedWidth, fittedHeight; } cases[] = {
+        {3000, 2000, 800, 600, 800, 533}, {2000, 3000, 800, 600, 400, 600}, {3000, 4000, 1024, 768, 576, 768},
+        {4000, 3000, 1024, 768, 1024, 768}, {800, 600, 800, 600, 800, 600}, {640, 480, 800, 600, 640, 480},
+        {1200, 601, 600, 600, 600, 300}, {1200, 603, 600, 600, 600, 302}, {7, 5, 3, 100, 3, 2},
+        {500, 400, 0, 600, 0, 0}, {500, 400, 600, 0, 0, 0}, {1000, 750, 306, 1000, 306, 229},
+        {1000, 500, 305, 1000, 305, 153}};
+    for (const auto& c : cases) {
         int32_t width = c.width, height = c.height;
         AdjustImageDimensions(width, height, c.destWidth, c.destHeight);
-        EXPECT_EQ(width, c.fittedWidth)
+        EXPECT_EQ(std::make_pair(width, height), std::make_pair(c.fittedWidth, c.fittedHeight))
             << c.width << "x" << c.height << " in " << c.destWidth << "x" << c.destHeight;
-        EXPECT_EQ(height, c.fittedHeight) << c.width << "x" << c.height << " in " << c.destWidth;
     }
 }
 
@@ -51,20 +35,13 @@ TEST(AdjustImageDimensions, ArithmeticFaultsRaiseClassicErrors) {
 }
 
 TEST(AspectDrawRect, CentresTheLargestFittingRectangle) {
-    struct Case {
-        int32_t sourceWidth, sourceHeight, width, height;
-        DrawRect expected;
-    };
-    const Case cases[] = {
-        {400, 300, 200, 200, {0, 25, 200, 150}},
-        {400, 300, 300, 100, {84, 0, 133, 100}},  // (300 - 133) / 2 = 83.5 goes to 84
-        {800, 600, 400, 300, {0, 0, 400, 300}},   // equal ratios fill the canvas
-        {300, 400, 300, 300, {38, 0, 225, 300}},
-        {1000, 10, 101, 101, {0, 50, 101, 1}},
-        {1, 20000, 1, 600, {0, 0, 1, 600}},  // thinner than a pixel still draws one
-        {20000, 1, 600, 5, {0, 2, 600, 1}},
-    };
-    for (const Case& c : cases) {
+    // (300 - 133) / 2 = 83.5 goes to 84; equal ratios fill the canvas; thinner than a pixel still draws one.
+    const struct { int32_t sourceWidth, sourceHeight, width, height; DrawRect expected; } cases[] = {
+        {400, 300, 200, 200, {0, 25, 200, 150}}, {400, 300, 300, 100, {84, 0, 133, 100}},
+        {800, 600, 400, 300, {0, 0, 400, 300}},  {300, 400, 300, 300, {38, 0, 225, 300}},
+        {1000, 10, 101, 101, {0, 50, 101, 1}},   {1, 20000, 1, 600, {0, 0, 1, 600}},
+        {20000, 1, 600, 5, {0, 2, 600, 1}}};
+    for (const auto& c : cases) {
         const DrawRect r = AspectDrawRect(c.sourceWidth, c.sourceHeight, c.width, c.height);
         const DrawRect& e = c.expected;
         EXPECT_TRUE(r.x == e.x && r.y == e.y && r.width == e.width && r.height == e.height)

@@ -3,30 +3,20 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "error_number.h"
 
 namespace tpr {
 namespace {
 
 TEST(Spliting, LastPieceAfterTheSeparator) {
-    struct Case {
-        std::wstring path, point, spliting, folder;
-    };
-    const Case cases[] = {
-        {L"C:\\Photos\\cat.jpg", L".", L".jpg", L"jpg"},
-        {L"C:\\Photos\\cat.jpg", L"\\", L".cat.jpg", L"cat.jpg"},  // "." whatever the separator
-        {L"cat", L".", L"", L""},
-        {L"", L".", L"", L""},
-        {L"cat.", L".", L".", L""},
-        {L"C:\\my.photos\\cat", L".", L".photos\\cat", L"photos\\cat"},
-        {L"cat.jpg", L"\\", L"", L""},  // no folder: empty, not the whole name
-        {L"C:\\Photos\\", L"\\", L".", L""},
-        {L"cat.jpg", L"", L"", L""},
-        {L"a...b", L"..", L"..b", L".b"},  // separators are taken from the left
-    };
-    for (const Case& c : cases) {
+    // "." leads whatever the separator; without it: empty, not the whole name;
+    // separators are taken from the left.
+    const struct { std::wstring path, point, spliting, folder; } cases[] = {
+        {L"C:\\Photos\\cat.jpg", L".", L".jpg", L"jpg"}, {L"C:\\P\\cat.jpg", L"\\", L".cat.jpg", L"cat.jpg"},
+        {L"cat", L".", L"", L""}, {L"", L".", L"", L""}, {L"cat.", L".", L".", L""},
+        {L"C:\\my.photos\\cat", L".", L".photos\\cat", L"photos\\cat"}, {L"cat.jpg", L"\\", L"", L""},
+        {L"C:\\Photos\\", L"\\", L".", L""}, {L"cat.jpg", L"", L"", L""}, {L"a...b", L"..", L"..b", L".b"}};
+    for (const auto& c : cases) {
         EXPECT_EQ(Spliting(c.path, c.point), c.spliting) << c.path << L" " << c.point;
         EXPECT_EQ(SplitingFolder(c.path, c.point), c.folder) << c.path << L" " << c.point;
     }
@@ -34,14 +24,8 @@ TEST(Spliting, LastPieceAfterTheSeparator) {
 
 TEST(SplitingFileName, EverythingBeforeTheLastDotThatIsNotTheFirstCharacter) {
     const std::pair<std::wstring, std::wstring> cases[] = {
-        {L"C:\\Photos\\cat.jpg", L"C:\\Photos\\cat"},
-        {L"C:\\my.photos\\cat", L"C:\\my"},
-        {L"a.b.c", L"a.b"},
-        {L".profile", L".profile"},
-        {L"cat", L"cat"},
-        {L"cat.", L"cat"},
-        {L"", L""},
-        {L"..", L"."},
+        {L"C:\\Photos\\cat.jpg", L"C:\\Photos\\cat"}, {L"C:\\my.photos\\cat", L"C:\\my"}, {L"a.b.c", L"a.b"},
+        {L".profile", L".profile"}, {L"cat", L"cat"}, {L"cat.", L"cat"}, {L"", L""}, {L"..", L"."},
     };
     for (const auto& [path, expected] : cases) EXPECT_EQ(SplitingFileName(path), expected) << path;
 

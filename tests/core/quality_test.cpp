@@ -3,8 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "error_number.h"
 
 namespace tpr {
@@ -21,18 +19,15 @@ TEST(QualityFromStoredText, WholeNumbersFromZeroToHundredElseTheDefault) {
 }
 
 TEST(QualityList, InitialEntryAndChosenQuality) {
-    const std::pair<int16_t, int> entries[] = {{70, 7}, {85, 8}, {100, 10}, {10, 1},
-                                               {5, 1},  {0, 1},  {150, 10}};
-    for (const auto& [quality, entry] : entries)
-        EXPECT_EQ(QualityListInitialEntry(quality), entry) << quality;
+    const std::pair<int16_t, int> entries[] = {{70, 7}, {85, 8}, {100, 10}, {10, 1}, {0, 1}, {150, 10}};
+    for (const auto& [quality, entry] : entries) EXPECT_EQ(QualityListInitialEntry(quality), entry);
 
     const auto& texts = QualityListEntries();
     EXPECT_STREQ(texts.front(), L"10");
     EXPECT_STREQ(texts.back(), L"100");
-    for (size_t i = 0; i < texts.size(); ++i) {
-        // Each entry is the one its own quality selects.
+    // Each entry is the one its own quality selects.
+    for (size_t i = 0; i < texts.size(); ++i)
         EXPECT_EQ(QualityListInitialEntry(QualityFromListText(texts[i])), static_cast<int>(i + 1));
-    }
     EXPECT_EQ(ErrorNumberOf([] { QualityFromListText(L"70%"); }), kErrTypeMismatch);
     EXPECT_EQ(ErrorNumberOf([] { QualityFromListText(L"40000"); }), kErrOverflow);
 }

@@ -1,5 +1,4 @@
-// Shrinking a photo for drawing: the area average every target pixel takes,
-// and the smooth halving after it that leaves fine patterns no false rings.
+// Shrinking a photo for drawing: the area average, then a smooth halving that leaves no false patterns.
 #include "core/imaging/shrink.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +6,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <random>
 #include <vector>
@@ -19,55 +17,36 @@ namespace {
 
 uint32_t Grey(uint32_t level) { return level * 0x010101; }
 
-// A picture whose rows are separate allocations, so that a read past the end
-// of a row is caught, and which checks that its rows are read once each,
-// from the top.
-class RowSource {
-public:
+// A picture whose rows are separate allocations, so that a read past the end of a row is caught, and
+// which checks that its rows are read once each, from the top.
+struct RowSource {
     RowSource(int32_t width, int32_t height, const std::function<uint32_t(int32_t, int32_t)>& pixel)
-        : width_(width), height_(height), rows_(static_cast<size_t>(height)) {
+        : width(width), height(height), rows(static_cast<size_t>(height)) {
         for (int32_t y = 0; y < height; ++y) {
-            for (int32_t x = 0; x < width; ++x) rows_[static_cast<size_t>(y)].push_back(pixel(x, y));
+            for (int32_t x = 0; x < width; ++x) rows[static_cast<size_t>(y)].push_back(pixel(x, y));
         }
     }
+    uint32_t at(int32_t x, int32_t y) const { return rows[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
 
-    int32_t width() const { return width_; }
-    int32_t height() const { return height_; }
-    uint32_t at(int32_t x, int32_t y) const { return rows_[static_cast<size_t>(y)][static_cast<size_t>(x)]; }
-
-    // What shrink(width, height, reader) gives.
+    // What shrink(width, height, reader, targetWidth, targetHeight) gives.
     template <class Shrink>
-    auto ReadBy(Shrink&& shrink) const {
+    auto ReadBy(Shrink shrink, int32_t targetWidth, int32_t targetHeight) const {
         int32_t next = 0;
-        auto result = shrink(width_, height_, [&](int32_t y) {
+        auto result = shrink(width, height, [&](int32_t y) {
             EXPECT_EQ(y, next++) << "rows are read once each, from the top";
-            return rows_.at(static_cast<size_t>(y)).data();
-        });
-        EXPECT_EQ(next, height_) << "every row is read";
+            return rows.at(static_cast<size_t>(y)).data();
+        }, targetWidth, targetHeight);
+        EXPECT_EQ(next, height) << "every row is read";
         return result;
     }
+    std::vector<uint32_t> AveragedTo(int32_t w, int32_t h) const { return ReadBy(AreaAverage, w, h); }
+    PixelPicture ShrunkFor(int32_t w, int32_t h) const { return ReadBy(ShrinkForDrawing, w, h); }
 
-    std::vector<uint32_t> AveragedTo(int32_t targetWidth, int32_t targetHeight) const {
-        return ReadBy([&](int32_t width, int32_t height, const SourceRowReader& rows) {
-            return AreaAverage(width, height, rows, targetWidth, targetHeight);
-        });
-    }
-
-    PixelPicture ShrunkFor(int32_t drawnWidth, int32_t drawnHeight) const {
-        return ReadBy([&](int32_t width, int32_t height, const SourceRowReader& rows) {
-            return ShrinkForDrawing(width, height, rows, drawnWidth, drawnHeight);
-        });
-    }
-
-private:
-    int32_t width_, height_;
-    std::vector<std::vector<uint32_t>> rows_;
+    int32_t width, height;
+    std::vector<std::vector<uint32_t>> rows;
 };
 
-uint32_t Checkerboard(int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; }
-
-// The mean by definition: every source pixel weighted by the area it shares
-// with the target pixel, each channel apart, halves rounded up.
+// The mean by definition: each source pixel weighted by the area it shares, channels apart, halves up.
 uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targetWidth,
                   int32_t targetHeight) {
     // In units where a source pixel is target-long and a target pixel source-long.
@@ -75,14 +54,14 @@ uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targe
         return std::max<int64_t>(0, std::min((s + 1) * targetLength, (t + 1) * sourceLength) -
                                         std::max(s * targetLength, t * sourceLength));
     };
-    const int64_t total = int64_t{source.width()} * source.height();
+    const int64_t total = int64_t{source.width} * source.height;
     uint32_t pixel = 0;
     for (int k = 0; k < 4; ++k) {
         int64_t sum = 0;
-        for (int32_t y = 0; y < source.height(); ++y) {
-            for (int32_t x = 0; x < source.width(); ++x) {
-                sum += overlap(x, tx, source.width(), targetWidth) *
-                       overlap(y, ty, source.height(), targetHeight) * ((source.at(x, y) >> (8 * k)) & 0xFF);
+        for (int32_t y = 0; y < source.height; ++y) {
+            for (int32_t x = 0; x < source.width; ++x) {
+                sum += overlap(x, tx, source.width, targetWidth) *
+                       overlap(y, ty, source.height, targetHeight) * ((source.at(x, y) >> (8 * k)) & 0xFF);
             }
         }
         pixel |= static_cast<uint32_t>((2 * sum + total) / (2 * total)) << (8 * k);
@@ -90,8 +69,7 @@ uint32_t MeanOver(const RowSource& source, int32_t tx, int32_t ty, int32_t targe
     return pixel;
 }
 
-// The largest distance of a colour channel from a level, away from the
-// picture's edges (where a pattern cut off by the edge is no false pattern).
+// The largest distance of a colour channel from a level, away from the edges (where patterns are cut).
 int LargestDeviation(const std::vector<uint32_t>& pixels, int32_t width, double level) {
     const auto height = static_cast<int32_t>(pixels.size()) / width;
     const int32_t marginX = width > 4 ? 2 : 0, marginY = height > 4 ? 2 : 0;
@@ -107,42 +85,25 @@ int LargestDeviation(const std::vector<uint32_t>& pixels, int32_t width, double 
     return static_cast<int>(std::lround(largest));
 }
 
-TEST(AreaAverage, PartlyCoveredPixelsCountWithTheirShare) {
+TEST(AreaAverage, PartlyCoveredPixelsCountWithTheirShareAcrossAndDown) {
+    // Each target takes half the middle pixel; 12.5 and 37.5 round up.
     const std::pair<std::vector<uint32_t>, std::vector<uint32_t>> cases[] = {
-        {{0, 255, 0}, {85, 85}},           // each target takes half the middle pixel
-        {{255, 0, 0, 0, 0}, {102, 0}},     // 255 / 2.5
-        {{10, 20, 30, 40}, {13, 25, 38}},  // 12.5 and 37.5 round up
-        {{1, 2, 3, 4, 5, 6, 7}, {4}},
-        {{7}, {7}},
-        {{0, 0, 0, 255, 255, 255}, {0, 255}},  // an edge on a target boundary stays sharp
-        {{0, 0, 0, 0, 255, 255}, {0, 0, 85, 255}},
-    };
+        {{0, 255, 0}, {85, 85}}, {{10, 20, 30, 40}, {13, 25, 38}}};
     for (const auto& [levels, targetLevels] : cases) {
-        const auto length = static_cast<int32_t>(levels.size());
-        const auto targetLength = static_cast<int32_t>(targetLevels.size());
+        const auto n = static_cast<int32_t>(levels.size()), to = static_cast<int32_t>(targetLevels.size());
         std::vector<uint32_t> expected;
         for (uint32_t level : targetLevels) expected.push_back(Grey(level));
         const auto level = [&](int32_t i) { return Grey(levels[static_cast<size_t>(i)]); };
-        // Across and down: the two directions take different paths.
-        EXPECT_EQ(
-            RowSource(length, 1, [&](int32_t x, int32_t) { return level(x); }).AveragedTo(targetLength, 1),
-            expected)
-            << "row of " << length;
-        EXPECT_EQ(
-            RowSource(1, length, [&](int32_t, int32_t y) { return level(y); }).AveragedTo(1, targetLength),
-            expected)
-            << "column of " << length;
+        EXPECT_EQ(RowSource(n, 1, [&](int32_t x, int32_t) { return level(x); }).AveragedTo(to, 1), expected);
+        EXPECT_EQ(RowSource(1, n, [&](int32_t, int32_t y) { return level(y); }).AveragedTo(1, to), expected);
     }
 }
 
 TEST(AreaAverage, MatchesTheMeanByDefinition) {
-    const struct {
-        int32_t width, height, targetWidth, targetHeight;
-    } cases[] = {
-        {7, 5, 3, 2},   {13, 11, 5, 4}, {16, 12, 4, 3}, {10, 10, 10, 3},
-        {9, 9, 9, 9},   {5, 600, 2, 1},  // more whole rows in one target than are summed unweighted at a time
-        {3, 700, 2, 3}, {600, 2, 7, 1}, {1, 1, 1, 1},
-    };
+    // 5 x 600: more whole rows in one target than are summed unweighted at a time.
+    const struct { int32_t width, height, targetWidth, targetHeight; } cases[] = {
+        {7, 5, 3, 2}, {13, 11, 5, 4}, {16, 12, 4, 3}, {10, 10, 10, 3}, {9, 9, 9, 9}, {5, 600, 2, 1},
+        {3, 700, 2, 3}, {600, 2, 7, 1}, {7, 1, 1, 1}, {1, 1, 1, 1}, {6, 1, 4, 1}, {1, 6, 1, 4}};
     std::mt19937 random(20240607);
     for (const auto& c : cases) {
         const RowSource source(c.width, c.height,
@@ -159,46 +120,31 @@ TEST(AreaAverage, MatchesTheMeanByDefinition) {
         }
     }
     // Full channels summed over many rows do not overflow.
-    for (uint32_t pixel : RowSource(3, 1000, [](int32_t, int32_t) { return 0xFFFFFFFFu; }).AveragedTo(2, 3)) {
-        EXPECT_EQ(pixel, 0xFFFFFFFFu);
-    }
+    EXPECT_EQ(RowSource(3, 1000, [](int32_t, int32_t) { return 0xFFFFFFFFu; }).AveragedTo(2, 3),
+              std::vector<uint32_t>(6, 0xFFFFFFFFu));
 }
 
 TEST(ShrunkLength, TheDrawnLengthWhereTheSourceIsLonger) {
-    const struct {
-        int32_t source, drawn, expected;
-    } cases[] = {
-        {4000, 800, 800},
-        {801, 800, 800},
-        {800, 800, 800},
-        {300, 800, 300},  // never enlarged
-        {100, 0, 100},    // drawn at no length: left to the drawing
-        {kLongestSide + 1, 800, kLongestSide + 1},
-        {kLongestSide, 800, 800},
-    };
+    // Never enlarged; drawn at no length or longer than kLongestSide: left to the drawing.
+    const struct { int32_t source, drawn, expected; } cases[] = {
+        {4000, 800, 800}, {801, 800, 800}, {800, 800, 800}, {300, 800, 300}, {100, 0, 100},
+        {kLongestSide + 1, 800, kLongestSide + 1}, {kLongestSide, 800, 800}};
     for (const auto& c : cases) {
         EXPECT_EQ(ShrunkLength(c.source, c.drawn), c.expected) << c.source << " drawn at " << c.drawn;
     }
 }
 
 TEST(ShrinkForDrawing, EachSideTakesItsShrunkLength) {
-    const struct {
-        int32_t width, height, drawnWidth, drawnHeight, expectedWidth, expectedHeight;
-    } cases[] = {
-        {400, 300, 80, 60, 80, 60},  // averaged to 160 x 120, then halved
-        {120, 70, 80, 60, 80, 60},   // averaged straight to the drawing
-        {400, 30, 80, 60, 80, 30},   // across only
-        {30, 400, 60, 80, 30, 80},   // down only
-        {50, 40, 80, 60, 50, 40},    // nothing to shrink
-        {161, 121, 80, 60, 80, 60},  // just over twice
-        {7, 5, 3, 2, 3, 2},
-    };
+    // Averaged to 160 x 120 then halved, averaged straight, across only, down only, just over twice.
+    const struct { int32_t width, height, drawnWidth, drawnHeight, shrunkWidth, shrunkHeight; } cases[] = {
+        {400, 300, 80, 60, 80, 60}, {120, 70, 80, 60, 80, 60}, {400, 30, 80, 60, 80, 30},
+        {30, 400, 60, 80, 30, 80}, {161, 121, 80, 60, 80, 60}};
     for (const auto& c : cases) {
         const PixelPicture shrunk = RowSource(c.width, c.height, [](int32_t x, int32_t y) {
                                         return Grey(static_cast<uint32_t>((x * 7 + y * 13) % 256));
                                     }).ShrunkFor(c.drawnWidth, c.drawnHeight);
-        EXPECT_EQ(shrunk.width, c.expectedWidth) << c.width << "x" << c.height;
-        EXPECT_EQ(shrunk.height, c.expectedHeight) << c.width << "x" << c.height;
+        EXPECT_EQ(std::make_pair(shrunk.width, shrunk.height), std::make_pair(c.shrunkWidth, c.shrunkHeight))
+            << c.width << "x" << c.height;
         EXPECT_EQ(shrunk.pixels.size(), static_cast<size_t>(shrunk.width) * shrunk.height);
     }
 }
@@ -218,7 +164,8 @@ TEST(ShrinkForDrawing, HalvesWithWeightsOneThreeThreeOne) {
 }
 
 TEST(ShrinkForDrawing, FinePatternsLeaveNoFalsePattern) {
-    const PixelPicture board = RowSource(400, 300, Checkerboard).ShrunkFor(80, 60);
+    const auto checkerboard = [](int32_t x, int32_t y) { return (x + y) % 2 ? Grey(255) : 0; };
+    const PixelPicture board = RowSource(400, 300, checkerboard).ShrunkFor(80, 60);
     EXPECT_LE(LargestDeviation(board.pixels, board.width, 127.5), 2);
 
     // Stripes at 0.24 cycles per pixel, shrunk five times: an average alone

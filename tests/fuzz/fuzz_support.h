@@ -1,6 +1,4 @@
-// What every fuzz target shares: the fuzzer's bytes as the program's UTF-16
-// texts, a check that stops the run, and the program's own runtime errors
-// told apart from any other exception.
+// What the fuzz targets share: bytes as UTF-16 texts, a check that stops the run, runtime errors apart.
 #pragma once
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -15,12 +13,9 @@
 
 namespace tpr::fuzz {
 
-// One byte per character, so that a short input reaches the characters the
-// program's text rules turn on:
-//   0x00-0x0F  NUL \ . " | & CR LF % blank # ( ) , ? and the report's field
-//              marker (character 8)
-//   0x7F       the next two bytes, high byte first, are any UTF-16 code unit
-//              (surrogates included)
+// One byte per character, so that short inputs reach the characters the program's text rules turn on:
+//   0x00-0x0F  NUL \ . " | & CR LF % blank # ( ) , ? and the report's field marker (character 8)
+//   0x7F       the next two bytes, high byte first, are any UTF-16 code unit (surrogates included)
 //   others     that character (0x10-0x7E as ASCII, 0x80-0xFF as Latin-1)
 inline std::wstring DecodeText(std::string_view bytes) {
     static constexpr wchar_t kSpecial[16] = {L'\0', L'\\', L'.', L'"', L'|', L'&', L'\r', L'\n',
@@ -42,8 +37,7 @@ inline std::wstring DecodeText(std::string_view bytes) {
     return text;
 }
 
-// The next text of the input; texts end where FuzzedDataProvider's
-// random-length strings end (a lone backslash byte).
+// The next text of the input, ended as FuzzedDataProvider ends random-length strings (a lone backslash).
 inline std::wstring ConsumeText(FuzzedDataProvider& input, size_t maxBytes = 512) {
     return DecodeText(input.ConsumeRandomLengthString(maxBytes));
 }
@@ -53,12 +47,10 @@ inline std::wstring ConsumeText(FuzzedDataProvider& input, size_t maxBytes = 512
     std::abort();
 }
 
-// Stops the run, so that the fuzzer keeps the input, when a property the
-// program promises does not hold.
+// Stops the run, so that the fuzzer keeps the input, when a promised property does not hold.
 #define TPR_FUZZ_CHECK(property) ((property) ? (void)0 : ::tpr::fuzz::Violated(#property, __FILE__, __LINE__))
 
-// Runs `call`; the program raises its failures as tpr::RuntimeError only,
-// so any other exception stops the run. Gives the error raised, if any.
+// The tpr::RuntimeError `call` raised, if any; any other exception stops the run.
 template <class Call>
 std::optional<RuntimeError> RaisedBy(Call&& call) {
     try {
@@ -74,7 +66,6 @@ std::optional<RuntimeError> RaisedBy(Call&& call) {
 inline bool StartsWith(std::wstring_view text, std::wstring_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
-
 inline bool EndsWith(std::wstring_view text, std::wstring_view suffix) {
     return text.size() >= suffix.size() && text.substr(text.size() - suffix.size()) == suffix;
 }

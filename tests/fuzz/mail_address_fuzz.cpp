@@ -1,7 +1,6 @@
-// The "mailto:" address with any subject and body: each is escaped so that it
-// carries no blank, "&" or line break (a mail program would cut or split the
-// address there) and decodes back to exactly the text given; the body ends
-// with a line break of its own.
+// The "mailto:" address with any subject and body: each is escaped so that it carries no blank, "&" or
+// line break (a mail program would cut or split the address there) and decodes back to exactly the
+// text given; the body ends with a line break of its own.
 #include "core/errors/mail_explorer.h"
 #include "fuzz_support.h"
 
@@ -17,18 +16,17 @@ std::optional<std::wstring> PercentDecoded(std::wstring_view escaped) {
     for (size_t i = 0; i < escaped.size(); ++i) {
         if (escaped[i] != L'%') {
             text += escaped[i];
-            continue;
-        }
-        if (i + 2 >= escaped.size() || hex(escaped[i + 1]) < 0 || hex(escaped[i + 2]) < 0)
+        } else if (i + 2 < escaped.size() && hex(escaped[i + 1]) >= 0 && hex(escaped[i + 2]) >= 0) {
+            text += static_cast<wchar_t>(hex(escaped[i + 1]) * 16 + hex(escaped[i + 2]));
+            i += 2;
+        } else {
             return std::nullopt;
-        text += static_cast<wchar_t>(hex(escaped[i + 1]) * 16 + hex(escaped[i + 2]));
-        i += 2;
+        }
     }
     return text;
 }
 
-// `address` is `prefix`, `text` escaped, then `suffix`; or just the bare
-// address when there is no text.
+// `address` is `prefix`, `text` escaped, then `suffix`; or just the bare address when there is no text.
 void CheckEscaped(std::wstring_view address, std::wstring_view bare, std::wstring_view prefix,
                   const std::wstring& text, std::wstring_view suffix) {
     if (text.empty()) {
@@ -36,8 +34,8 @@ void CheckEscaped(std::wstring_view address, std::wstring_view bare, std::wstrin
         return;
     }
     const std::wstring start = std::wstring(bare) + std::wstring(prefix);
-    TPR_FUZZ_CHECK(address.size() >= start.size() + suffix.size());
-    TPR_FUZZ_CHECK(StartsWith(address, start) && EndsWith(address, suffix));
+    TPR_FUZZ_CHECK(address.size() >= start.size() + suffix.size() && StartsWith(address, start) &&
+                   EndsWith(address, suffix));
     const std::wstring_view escaped =
         address.substr(start.size(), address.size() - start.size() - suffix.size());
     TPR_FUZZ_CHECK(escaped.find_first_of(L" &\r\n") == std::wstring_view::npos);
