@@ -2,8 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <new>
+#include <optional>
 #include <stdexcept>
 
+#include "core/errors/error_framework.h"
 #include "core/errors/error_report.h"
 #include "core/errors/trap.h"
 #include "error_number.h"
@@ -106,12 +108,13 @@ TEST(Traps, QuietErrorsClimbUnchangedOthersAreLoggedAndShown) {
 
 TEST(Traps, TheDialogFollowsTheLogAndEachCanFailAlone) {
     const struct { const char* what; bool services, mainWindowLoaded, failToShow; int failingOpens;
-                   bool logged; std::vector<bool> shownModal; } cases[] = {
-        {"modal over the main window", true, true, false, 0, true, {true}},
-        {"modeless while the main window is not loaded", true, false, false, 0, true, {false}},
-        {"logged before a dialog that fails", true, true, true, 0, true, {}},
-        {"shown though the log stays locked", true, true, false, -1, false, {true}},
-        {"without services the event still ends", false, true, false, 0, false, {}},
+                   bool unattended, logged; std::vector<bool> shownModal; } cases[] = {
+        {"modal over the main window", true, true, false, 0, false, true, {true}},
+        {"modeless while the main window is not loaded", true, false, false, 0, false, true, {false}},
+        {"logged before a dialog that fails", true, true, true, 0, false, true, {}},
+        {"shown though the log stays locked", true, true, false, -1, false, false, {true}},
+        {"without services the event still ends", false, true, false, 0, false, false, {}},
+        {"unattended (the session ends): logged, no dialog", true, true, false, 0, true, true, {}},
     };
     for (const auto& c : cases) {
         InstalledFakeErrorServices services;
@@ -119,6 +122,8 @@ TEST(Traps, TheDialogFollowsTheLogAndEachCanFailAlone) {
         services.dialogs.failToShow = c.failToShow;
         services.files.failingOpens = c.failingOpens;
         if (!c.services) InstallErrorServices({});
+        std::optional<UnattendedReports> unattended;
+        if (c.unattended) unattended.emplace();
         TopLevelTrap(L"Form11.Label55_Click", [] { Raise(kErrFileNotFound); });
         const std::wstring& log = services.files.files[kLogPath];
         EXPECT_EQ(log.find(L"  Method: Form11.Label55_Click") != std::wstring::npos, c.logged) << c.what;
