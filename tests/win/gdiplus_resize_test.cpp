@@ -1,12 +1,14 @@
 // ResizePicture on each kind of picture the runtime holds, checked pixel by
 // pixel: the drawing where the centred rectangle says, white strips beside it.
+#include "win/imaging/gdiplus_resize.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/runtime/runtime_error.h"
 #include "test_pictures.h"
-#include "win/imaging/gdiplus_resize.h"
 
 namespace tpr::win {
 namespace {
@@ -51,8 +53,8 @@ TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRou
         ASSERT_EQ(pixels.width, c.width);
         ASSERT_EQ(pixels.height, c.height);
         for (const Spot& spot : c.spots) {
-            EXPECT_TRUE(Near(pixels.at(spot.x, spot.y), spot.colour)) << c.width << "x" << c.height << " at "
-                                                                      << spot.x << "," << spot.y;
+            EXPECT_TRUE(Near(pixels.at(spot.x, spot.y), spot.colour))
+                << c.width << "x" << c.height << " at " << spot.x << "," << spot.y;
         }
     }
     EXPECT_TRUE(Near(ReadPixels(source).at(399, 299), kBlue)) << "the source is left as it was";
@@ -78,34 +80,31 @@ void RecordRedRectangle(HDC dc, int right, int bottom) {
     ::Rectangle(dc, 0, 0, right, bottom);
 }
 
-TEST_F(ResizePictureTest, EnhancedMetafileIsDrawnIntoTheCanvas) {
-    RECT frame{0, 0, 2000, 1000};  // HIMETRIC: 20 x 10 mm
-    HDC recorder = ::CreateEnhMetaFileW(nullptr, nullptr, &frame, nullptr);
-    RecordRedRectangle(recorder, 76, 38);
-    const HENHMETAFILE emf = ::CloseEnhMetaFile(recorder);
-    const Picture result = ResizePicture(HandleToULong(emf), PictureKind::EnhancedMetafile, 200, 200, kWhite, true);
+// Both kinds of metafile are played into a bitmap: the enhanced one at its
+// proportions (20 x 10 mm, white above and below), the old one stretched.
+TEST_F(ResizePictureTest, MetafilesArePlayedIntoTheCanvas) {
+    RECT frame{0, 0, 2000, 1000};  // HIMETRIC
+    const HDC emfRecorder = ::CreateEnhMetaFileW(nullptr, nullptr, &frame, nullptr);
+    RecordRedRectangle(emfRecorder, 76, 38);
+    const HENHMETAFILE emf = ::CloseEnhMetaFile(emfRecorder);
+    const HDC wmfRecorder = ::CreateMetaFileW(nullptr);
+    ::SetWindowExtEx(wmfRecorder, 100, 100, nullptr);
+    RecordRedRectangle(wmfRecorder, 101, 101);
+    const HMETAFILE wmf = ::CloseMetaFile(wmfRecorder);
+    const Picture inEmf =
+        ResizePicture(HandleToULong(emf), PictureKind::EnhancedMetafile, 200, 200, kWhite, true);
+    const Picture inWmf = ResizePicture(HandleToULong(wmf), PictureKind::Metafile, 120, 80, kWhite, false);
     ::DeleteEnhMetaFile(emf);
-    ASSERT_TRUE(result);
-    const auto pixels = ReadPixels(result);
-    EXPECT_TRUE(Near(pixels.at(100, 2), kWhite)) << "strip above the wide drawing";
-    EXPECT_TRUE(Near(pixels.at(100, 100), kRed, 40));
-}
-
-TEST_F(ResizePictureTest, WindowsMetafileIsDrawnIntoTheCanvas) {
-    HDC recorder = ::CreateMetaFileW(nullptr);
-    ::SetWindowExtEx(recorder, 100, 100, nullptr);
-    RecordRedRectangle(recorder, 101, 101);
-    const HMETAFILE wmf = ::CloseMetaFile(recorder);
-    const Picture result = ResizePicture(HandleToULong(wmf), PictureKind::Metafile, 120, 80, kWhite, false);
     ::DeleteMetaFile(wmf);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result.Kind(), PictureKind::Bitmap);
-    const auto pixels = ReadPixels(result);
-    EXPECT_EQ(pixels.width, 120);
-    EXPECT_EQ(pixels.height, 80);
-    int red = 0;
-    for (COLORREF c : pixels.values) red += Near(c, kRed, 40) ? 1 : 0;
-    EXPECT_GT(red, 120 * 80 / 4) << "the metafile's rectangle was played into the canvas";
+    ASSERT_TRUE(inEmf && inWmf);
+    EXPECT_EQ(inWmf.Kind(), PictureKind::Bitmap);
+    const auto emfPixels = ReadPixels(inEmf), wmfPixels = ReadPixels(inWmf);
+    EXPECT_TRUE(Near(emfPixels.at(100, 2), kWhite) && Near(emfPixels.at(100, 100), kRed, 40));
+    EXPECT_TRUE(wmfPixels.width == 120 && wmfPixels.height == 80);
+    EXPECT_GT(std::count_if(wmfPixels.values.begin(), wmfPixels.values.end(),
+                            [](COLORREF c) { return Near(c, kRed, 40); }),
+              120 * 80 / 4)
+        << "the rectangle was played into the canvas";
 }
 
 TEST_F(ResizePictureTest, NoPictureKindGivesNoPicture) {

@@ -2,6 +2,7 @@
 // photo and the view afterwards, and a turn that cannot be made.
 #include <vector>
 
+#include "core/imaging/quarter_turn.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "main_window_fixture.h"
@@ -18,19 +19,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 // Every pixel of the 400 x 300 photo differs from every other.
 COLORREF Unique(int x, int y) { return RGB(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 2)); }
 
-// The picture turned a quarter, by index: a left turn takes the upper-left
-// pixel to the lower left, a right turn to the upper right.
-Pixels Turned(const Pixels& from, bool left) {
-    Pixels to{from.height, from.width, std::vector<COLORREF>(from.values.size())};
-    for (int y = 0; y < to.height; ++y) {
-        for (int x = 0; x < to.width; ++x) {
-            to.values[static_cast<size_t>(y) * to.width + x] =
-                left ? from.at(from.width - 1 - y, x) : from.at(y, from.height - 1 - x);
-        }
-    }
-    return to;
-}
-
 class RotationTest : public Form1Test {
 protected:
     void SetUp() override {
@@ -42,34 +30,26 @@ protected:
     Pixels Photo() const { return ReadPixels(probe.photo.picture); }
 };
 
+// Where each pixel goes is the core's quarter-turn arithmetic; here, that
+// the window's turn follows it and the view and panel follow the photo.
 TEST_F(RotationTest, EachTurnMovesEveryPixelAQuarterAndTheViewFollows) {
-    struct Case {
-        const char* turns;  // L: left, R: right
-        bool placeholder;
-    };
-    const Case cases[] = {{"L", false}, {"R", false}, {"LR", false}, {"LLLL", false},
-                          {"RRRR", false}, {"L", true}};
-    for (const Case& c : cases) {
-        if (c.placeholder) {
-            form.SetNoImage();
-        } else {
-            ShowPicture(win::PictureFromBitmap(MakeBitmap(400, 300, Unique)));
-        }
+    const struct { bool left, placeholder; } cases[] = {{true, false}, {false, false}, {true, true}};
+    for (const auto& c : cases) {
+        if (c.placeholder) form.SetNoImage();
         const std::vector<COLORREF> placeholder = ReadPixels(probe.placeholder.picture).values;
-        Pixels expected = Photo();
-        for (const char* turn = c.turns; *turn; ++turn) {
-            *turn == 'L' ? form.RotateCCW() : form.RotateCW();
-            expected = Turned(expected, *turn == 'L');
-        }
+        const Pixels before = Photo();
+        Pixels expected{before.height, before.width, std::vector<COLORREF>(before.values.size())};
+        QuarterTurnPixels(c.left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
+                          before.height, reinterpret_cast<uint32_t*>(expected.values.data()));
+        c.left ? form.RotateCCW() : form.RotateCW();
         const Pixels turned = Photo();
-        ASSERT_EQ(turned.width, expected.width) << c.turns;
-        EXPECT_TRUE(turned.values == expected.values) << c.turns;
-        EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX()) << c.turns;
-        EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY()) << c.turns;
-        EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height)) << c.turns;
+        ASSERT_EQ(turned.width, expected.width) << c.left << c.placeholder;
+        EXPECT_TRUE(turned.values == expected.values) << c.left << c.placeholder;
+        EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX());
+        EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY());
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height));
         const RECT view = ViewRect();
-        EXPECT_EQ(view.right - view.left, turned.width) << c.turns;
-        EXPECT_EQ(view.bottom - view.top, turned.height) << c.turns;
+        EXPECT_TRUE(view.right - view.left == turned.width && view.bottom - view.top == turned.height);
         EXPECT_TRUE(ReadPixels(probe.placeholder.picture).values == placeholder) << "the placeholder itself";
     }
 }
@@ -104,16 +84,13 @@ TEST_F(RotationTest, IconIsDrawnOnWhiteAndTurned) {
     EXPECT_EQ(turned.at(8, 12), form.kViewBackground) << "the transparent half is white";
 }
 
-struct BlitCall {
-    POINT points[3];
-    int width, height;
-};
-std::vector<BlitCall> blitCalls;
+// Each call's three corners, then the source's width and height.
+std::vector<std::vector<int>> blitCalls;
 
-BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* points, HDC source, int x, int y, int width, int height,
+BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* p, HDC source, int x, int y, int width, int height,
                             HBITMAP mask, int maskX, int maskY) {
-    blitCalls.push_back({{points[0], points[1], points[2]}, width, height});
-    return ::PlgBlt(target, points, source, x, y, width, height, mask, maskX, maskY);
+    blitCalls.push_back({p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, width, height});
+    return ::PlgBlt(target, p, source, x, y, width, height, mask, maskX, maskY);
 }
 
 BOOL WINAPI FailingPlgBlt(HDC, const POINT*, HDC, int, int, int, int, HBITMAP, int, int) { return FALSE; }
@@ -124,17 +101,8 @@ TEST_F(RotationTest, WherePlgBltTurnsItGetsTheCornersOfTheTurnedRectangle) {
     blitCalls.clear();
     form.RotateCCW();
     form.RotateCW();  // from the 300 x 400 result of the first
-    const BlitCall expected[] = {{{{0, 400}, {0, 0}, {300, 400}}, 400, 300},
-                                 {{{400, 0}, {400, 300}, {0, 0}}, 300, 400}};
-    ASSERT_EQ(blitCalls.size(), std::size(expected));
-    for (size_t i = 0; i < blitCalls.size(); ++i) {
-        for (int corner = 0; corner < 3; ++corner) {
-            EXPECT_EQ(blitCalls[i].points[corner].x, expected[i].points[corner].x) << i << "," << corner;
-            EXPECT_EQ(blitCalls[i].points[corner].y, expected[i].points[corner].y) << i << "," << corner;
-        }
-        EXPECT_EQ(blitCalls[i].width, expected[i].width) << i;
-        EXPECT_EQ(blitCalls[i].height, expected[i].height) << i;
-    }
+    EXPECT_EQ(blitCalls, (std::vector<std::vector<int>>{{0, 400, 0, 0, 300, 400, 400, 300},
+                                                        {400, 0, 400, 300, 0, 0, 300, 400}}));
 }
 
 // A right turn raises `error` and leaves the photo and its view as they were.

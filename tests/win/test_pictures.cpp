@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 
 namespace tpr::test {
@@ -30,21 +29,6 @@ Pixels ReadPixels(HBITMAP bitmap) {
 
 Pixels ReadPixels(const win::Picture& picture) {
     return ReadPixels(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle())));
-}
-
-double Deviation(const Pixels& pixels, int margin) {
-    double sum = 0, squares = 0;
-    int count = 0;
-    for (int y = margin; y < pixels.height - margin; ++y) {
-        for (int x = margin; x < pixels.width - margin; ++x) {
-            const double level = GetGValue(pixels.at(x, y));
-            sum += level;
-            squares += level * level;
-            ++count;
-        }
-    }
-    const double mean = sum / count;
-    return std::sqrt(squares / count - mean * mean);
 }
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {

@@ -48,10 +48,6 @@ struct Pixels {
 Pixels ReadPixels(HBITMAP bitmap);
 Pixels ReadPixels(const win::Picture& picture);
 
-// Standard deviation of the green channel inside a border of `margin`
-// pixels: near 0 for flat grey, 127.5 for black and white in equal parts.
-double Deviation(const Pixels& pixels, int margin);
-
 // Colours that differ by at most tolerance in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 8);
 
