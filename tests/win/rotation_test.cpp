@@ -1,5 +1,6 @@
 // Quarter turns of the photo in the main window: where each pixel lands, the
-// photo and the view afterwards, and a turn that cannot be made.
+// photo and the view afterwards, PlgBlt's part and its probe, and a turn
+// that cannot be made.
 #include <vector>
 
 #include "core/imaging/quarter_turn.h"
@@ -28,23 +29,28 @@ protected:
     }
 
     Pixels Photo() const { return ReadPixels(probe.photo.picture); }
+
+    // Turns the photo; whether every pixel went where the core's quarter-turn
+    // arithmetic sends it.
+    bool TurnedAsTheCoreTurns(bool left) {
+        const Pixels before = Photo();
+        std::vector<COLORREF> expected(before.values.size());
+        QuarterTurnPixels(left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
+                          before.height, reinterpret_cast<uint32_t*>(expected.data()));
+        left ? form.RotateCCW() : form.RotateCW();
+        return Photo().values == expected && Photo().width == before.height;
+    }
 };
 
-// Where each pixel goes is the core's quarter-turn arithmetic; here, that
-// the window's turn follows it and the view and panel follow the photo.
+// The view and the panel follow the turned photo; the placeholder turns as
+// a copy, itself left as it was.
 TEST_F(RotationTest, EachTurnMovesEveryPixelAQuarterAndTheViewFollows) {
     const struct { bool left, placeholder; } cases[] = {{true, false}, {false, false}, {true, true}};
     for (const auto& c : cases) {
         if (c.placeholder) form.SetNoImage();
         const std::vector<COLORREF> placeholder = ReadPixels(probe.placeholder.picture).values;
-        const Pixels before = Photo();
-        Pixels expected{before.height, before.width, std::vector<COLORREF>(before.values.size())};
-        QuarterTurnPixels(c.left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
-                          before.height, reinterpret_cast<uint32_t*>(expected.values.data()));
-        c.left ? form.RotateCCW() : form.RotateCW();
+        EXPECT_TRUE(TurnedAsTheCoreTurns(c.left)) << c.left << c.placeholder;
         const Pixels turned = Photo();
-        ASSERT_EQ(turned.width, expected.width) << c.left << c.placeholder;
-        EXPECT_TRUE(turned.values == expected.values) << c.left << c.placeholder;
         EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX());
         EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY());
         EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height));
@@ -95,14 +101,18 @@ BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* p, HDC source, int x, int y
 
 BOOL WINAPI FailingPlgBlt(HDC, const POINT*, HDC, int, int, int, int, HBITMAP, int, int) { return FALSE; }
 
+// PlgBlt alone turns the photo exactly where the platform probe found that
+// it does (not Wine's): the probe agrees with a measurement of its own.
 TEST_F(RotationTest, WherePlgBltTurnsItGetsTheCornersOfTheTurnedRectangle) {
+    const bool platformTurns = win::PlgBltTurns();
     const win::ForcedCapability turns(win::Capability::PlgBltTurns, true);
     const win::ReplacedPlgBlt recording(&RecordingPlgBlt);
     blitCalls.clear();
-    form.RotateCCW();
-    form.RotateCW();  // from the 300 x 400 result of the first
+    const bool left = TurnedAsTheCoreTurns(true);
+    const bool right = TurnedAsTheCoreTurns(false);  // from the 300 x 400 result of the first
     EXPECT_EQ(blitCalls, (std::vector<std::vector<int>>{{0, 400, 0, 0, 300, 400, 400, 300},
                                                         {400, 0, 400, 300, 0, 0, 300, 400}}));
+    EXPECT_EQ(left && right, platformTurns);
 }
 
 // A right turn raises `error` and leaves the photo and its view as they were.
@@ -133,6 +143,21 @@ TEST_F(RotationTest, TurnThatCannotBeMadeRaisesAndLeavesThePhotoAsItWas) {
     probe.photo.width = 40000 * win::TwipsPerPixelX();
     probe.photo.height = 30000 * win::TwipsPerPixelY();
     ExpectFailedTurn(form, probe, kErrOutOfMemory);
+}
+
+TEST(ForcedCapability, HoldsWhileItLivesAndForItsProbeAlone) {
+    using win::Capability;
+    const bool turns = win::PlgBltTurns(), prefilters = win::ShrinkPrefilters();
+    {
+        const win::ForcedCapability capable(Capability::PlgBltTurns, true);
+        {
+            const win::ForcedCapability lacking(Capability::PlgBltTurns, false);
+            EXPECT_FALSE(win::PlgBltTurns());
+        }
+        EXPECT_TRUE(win::PlgBltTurns()) << "the outer answer again";
+        EXPECT_EQ(win::ShrinkPrefilters(), prefilters);
+    }
+    EXPECT_EQ(win::PlgBltTurns(), turns) << "the measured answer again";
 }
 
 }  // namespace
