@@ -6,15 +6,21 @@
 
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "core/runtime/runtime_error.h"
-#include "dialog_user.h"
 #include "win/runtime/unique_any.h"
+#include "window_driver.h"
 
 namespace tpr::win {
 namespace {
 
-using test::DialogUser;
 using test::FileDialogAnswer;
+
+// A user who answers the dialog with this title from another thread.
+std::future<test::FileDialogSeen> UserAt(const wchar_t* title, FileDialogAnswer answer) {
+    return std::async(std::launch::async, test::AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
+}
 
 UniqueHwnd MakeOwnerWindow() {
     return UniqueHwnd(::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
@@ -40,9 +46,9 @@ TEST(CFileDialogTest, CancelClearsTheRecordAndTheNextReadShowsTheDialogBare) {
     dialog.SetTitle(L"Pick a photo");
     dialog.SetFileName(L"suggested.jpg");
     {
-        DialogUser user(L"Pick a photo", FileDialogAnswer{L"", IDCANCEL});
+        auto user = UserAt(L"Pick a photo", {L"", IDCANCEL});
         EXPECT_EQ(FileNameText(dialog.FileName()), L"");
-        EXPECT_EQ(user.Seen().suggestedName, L"suggested.jpg");
+        EXPECT_EQ(user.get().suggestedName, L"suggested.jpg");
     }
     EXPECT_EQ(dialog.LastError(), 0) << "cancelling is no failure";
     EXPECT_EQ(dialog.Title(), L"");
@@ -52,11 +58,11 @@ TEST(CFileDialogTest, CancelClearsTheRecordAndTheNextReadShowsTheDialogBare) {
     EXPECT_EQ(dialog.DialogMode(), 1);
 
     // The platform's own title, no suggested name, the default filter.
-    DialogUser again(L"Open", FileDialogAnswer{L"", IDCANCEL});
+    auto again = UserAt(L"Open", {L"", IDCANCEL});
     EXPECT_EQ(FileNameText(dialog.FileName()), L"");
-    ASSERT_TRUE(again.Seen().shown);
-    EXPECT_EQ(again.Seen().suggestedName, L"");
-    EXPECT_EQ(again.Seen().fileType, L"All Files (*.*)");
+    const test::FileDialogSeen seen = again.get();
+    EXPECT_TRUE(seen.shown && seen.suggestedName.empty());
+    EXPECT_EQ(seen.fileType, L"All Files (*.*)");
 }
 
 }  // namespace

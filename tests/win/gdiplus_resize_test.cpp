@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "core/runtime/runtime_error.h"
@@ -29,33 +30,25 @@ TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRou
     // 400 x 300, left half red, right half blue.
     const Picture source =
         win::PictureFromBitmap(test::MakeBitmap(400, 300, [](int x, int) { return x < 200 ? kRed : kBlue; }));
-    struct Spot {
-        int x, y;
-        COLORREF colour;
-    };
-    struct Case {
+    const struct {
         int width, height;
         bool keepAspect;
-        std::vector<Spot> spots;
-    };
-    const Case cases[] = {
+        std::vector<std::tuple<int, int, COLORREF>> spots;  // x, y, colour
+    } cases[] = {
         // A 133 x 100 drawing at (84, 0), white strips beside it.
         {300, 100, true, {{82, 50, kWhite}, {86, 50, kRed}, {214, 50, kBlue}, {218, 50, kWhite}}},
         {300, 100, true, {{120, 0, kRed}, {120, 99, kRed}}},  // the full height
         {200, 200, false, {{1, 1, kRed}, {198, 198, kBlue}}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Picture result =
             ResizePicture(source.Handle(), source.Kind(), c.width, c.height, kWhite, c.keepAspect);
-        ASSERT_TRUE(result);
-        EXPECT_EQ(result.Kind(), PictureKind::Bitmap);
+        ASSERT_EQ(result.Kind(), PictureKind::Bitmap);
         const auto pixels = ReadPixels(result);
-        ASSERT_EQ(pixels.width, c.width);
-        ASSERT_EQ(pixels.height, c.height);
-        for (const Spot& spot : c.spots) {
-            EXPECT_TRUE(Near(pixels.at(spot.x, spot.y), spot.colour))
-                << c.width << "x" << c.height << " at " << spot.x << "," << spot.y;
-        }
+        ASSERT_TRUE(pixels.width == c.width && pixels.height == c.height);
+        for (const auto& [x, y, colour] : c.spots)
+            EXPECT_TRUE(Near(pixels.at(x, y), colour))
+                << c.width << "x" << c.height << " at " << x << "," << y;
     }
     EXPECT_TRUE(Near(ReadPixels(source).at(399, 299), kBlue)) << "the source is left as it was";
 }
@@ -63,13 +56,12 @@ TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRou
 TEST_F(ResizePictureTest, IconBecomesABitmap) {
     const HICON icon = ::LoadIconW(nullptr, IDI_EXCLAMATION);
     const Picture result = ResizePicture(HandleToULong(icon), PictureKind::Icon, 64, 64, kWhite, true);
-    ASSERT_TRUE(result);
-    EXPECT_EQ(result.Kind(), PictureKind::Bitmap);
+    ASSERT_EQ(result.Kind(), PictureKind::Bitmap);
     const auto pixels = ReadPixels(result);
-    EXPECT_EQ(pixels.width, 64);
-    int coloured = 0;
-    for (COLORREF c : pixels.values) coloured += Near(c, kWhite, 30) ? 0 : 1;
-    EXPECT_GT(coloured, 200) << "the icon was drawn";
+    EXPECT_GT(std::count_if(pixels.values.begin(), pixels.values.end(),
+                            [](COLORREF c) { return !Near(c, kWhite, 30); }),
+              200)
+        << "the icon was drawn";
 }
 
 // Records a red rectangle without outline into a metafile being made.

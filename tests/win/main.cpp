@@ -11,15 +11,11 @@
 #include "core/runtime/runtime_error.h"
 #include "error_test_support.h"
 
-namespace {
-uint32_t ReadLastOsError() { return ::GetLastError(); }
-}  // namespace
-
 int main(int argc, char** argv) {
     ::OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
-    tpr::SetLastOsErrorReader(&ReadLastOsError);
+    tpr::SetLastOsErrorReader([]() -> uint32_t { return ::GetLastError(); });
     tpr::texts::LoadLanguageStrings();
     tpr::test::InstallTestErrorServices();
     ::testing::InitGoogleTest(&argc, argv);

@@ -11,9 +11,14 @@
 
 namespace tpr::test {
 
-void ClearStoredSettings() {
+void Form1Test::SetUp() {
+    // The settings store is every test process's.
     const std::wstring appKey = win::SettingsKeyPath(win::App().Title, L"");
     ::SHDeleteKeyW(HKEY_CURRENT_USER, appKey.substr(0, appKey.size() - 1).c_str());
+    err::InstallErrorServices({&platform, &files, &dialogs});
+    win::Program().MainForm = &form;
+    form.Show();
+    PumpMessages();
 }
 
 void Form1Test::TearDown() {

@@ -2,14 +2,16 @@
 // comes in, the view that goes out, and what a failure or a cancel leaves.
 #include <gtest/gtest.h>
 
+#include <future>
+
 #include "core/main_window/photo_masks.h"
 #include "core/main_window/status_texts.h"
-#include "dialog_user.h"
 #include "fake_error_services.h"
 #include "main_window_fixture.h"
 #include "test_files.h"
 #include "win/main_window/program_state.h"
 #include "win/runtime/text.h"
+#include "window_driver.h"
 
 namespace tpr::test {
 namespace {
@@ -35,14 +37,14 @@ protected:
     template <class Command>
     std::pair<RuntimeError, FileDialogSeen> Answered(const wchar_t* title, const FileDialogAnswer& answer,
                                                      Command command) {
-        DialogUser user(title, answer);
+        auto user = std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
         RuntimeError error(0);
         try {
             command();
         } catch (const RuntimeError& e) {
             error = e;
         }
-        return {error, user.Seen()};
+        return {error, user.get()};
     }
 
     TempFolder folder;
@@ -74,41 +76,33 @@ TEST_F(OpenSaveTest, OpenShowsTheChosenPhotoAndAFailedOrCancelledOneChangesNothi
             WriteFileBytes(path, "not a picture at all");
         }
         const auto [error, seen] = Answered(L"Select photo", {path, c.button}, [&] { form.bnOpen(); });
-        EXPECT_TRUE(seen.shown) << name;
-        EXPECT_EQ(seen.fileType, FirstType(OpenPhotoMask())) << name;
-        EXPECT_EQ(seen.suggestedName, L"") << name;
+        EXPECT_TRUE(seen.fileType == FirstType(OpenPhotoMask()) && seen.suggestedName.empty()) << name;
         EXPECT_EQ(error.number, c.error) << name;
-        if (c.error) {
-            EXPECT_NE(error.description.find(L"  Call Stack: Form1.bnOpen() "), std::wstring::npos) << name;
-        }
+        EXPECT_TRUE(!c.error ||
+                    error.description.find(L"  Call Stack: Form1.bnOpen() ") != std::wstring::npos);
         EXPECT_EQ(win::Program().CurrentPhotoFileName, c.nameAfter) << name;
         EXPECT_EQ(ShownResolution(), PhotoResolutionText(c.shownAfter.cx, c.shownAfter.cy)) << name;
-        EXPECT_EQ(probe.photo.picture.PixelSize().cx, c.shownAfter.cx) << name;
     }
 }
 
 TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
     const std::wstring unicode = L"\x0444\x043E\x0442\x043E_\x5199\x771F";  // фото_写真
-    struct Case {
-        std::wstring photo;  // empty: the placeholder
-        std::wstring typed;  // what the user types into the dialog
+    const struct {
+        std::wstring photo;  // empty: the placeholder; else the suggested name is the typed one
+        std::wstring typed;  // into the dialog
         bool exists;         // a file of that name is there already
         int button;
-        std::wstring suggested;
         std::wstring written;  // empty: nothing
         SIZE size;
-    };
-    const Case cases[] = {
-        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG", false, IDOK, L"IMG_0001_resized.JPG",
-         L"IMG_0001_resized.JPG", {900, 600}},
-        {unicode + L".jpg", unicode + L"_resized.jpg", false, IDOK, unicode + L"_resized.jpg",
-         unicode + L"_resized.jpg", {900, 600}},
-        {L"", L"noname", false, IDOK, L"", L"noname.jpg", {355, 296}},  // the extension is added
-        {L"", L"old.jpg", true, IDOK, L"", L"old.jpg", {355, 296}},     // asked first, answered yes
-        {L"", L"never.jpg", false, IDCANCEL, L"", L"", {}},
+    } cases[] = {
+        {L"IMG_0001.JPG", L"IMG_0001_resized.JPG", false, IDOK, L"IMG_0001_resized.JPG", {900, 600}},
+        {unicode + L".jpg", unicode + L"_resized.jpg", false, IDOK, unicode + L"_resized.jpg", {900, 600}},
+        {L"", L"noname", false, IDOK, L"noname.jpg", {355, 296}},  // the extension is added
+        {L"", L"old.jpg", true, IDOK, L"old.jpg", {355, 296}},     // asked first, answered yes
+        {L"", L"never.jpg", false, IDCANCEL, L"", {}},
     };
     SetWorkArea(900, 900);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         TempFolder target;
         const std::string name = win::ToNarrow(c.typed);
         if (c.photo.empty()) {
@@ -122,8 +116,9 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         const auto [error, seen] =
             Answered(L"Save photo", {target.File(c.typed), c.button, IDYES}, [&] { form.bnSave(); });
         EXPECT_EQ(error.number, 0) << name;
-        EXPECT_EQ(seen.fileType, FirstType(SavePhotoMask())) << name;
-        EXPECT_EQ(seen.suggestedName, c.suggested) << name;
+        EXPECT_TRUE(seen.fileType == FirstType(SavePhotoMask()) &&
+                    seen.suggestedName == (c.photo.empty() ? L"" : c.typed))
+            << name;
         EXPECT_EQ(seen.overwritePrompt, c.exists) << name;
         if (c.written.empty()) {
             EXPECT_TRUE(target.Names().empty()) << name;
@@ -131,9 +126,7 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         }
         EXPECT_EQ(target.Names(), std::vector<std::wstring>{c.written}) << name;
         const SIZE size = ImageFileSize(target.File(c.written));
-        EXPECT_EQ(size.cx, c.size.cx) << name;
-        EXPECT_EQ(size.cy, c.size.cy) << name;
-        EXPECT_EQ(ReadFileBytes(target.File(c.written)).substr(0, 2), "\xFF\xD8") << name;
+        EXPECT_TRUE(size.cx == c.size.cx && size.cy == c.size.cy) << name;
     }
 }
 

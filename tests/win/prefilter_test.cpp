@@ -77,11 +77,11 @@ protected:
 };
 
 TEST_F(ResizePrefilterTest, DrawingLandsExactlyWhereGdiPlusAlonePutsIt) {
-    struct Case {
+    // The drawn size and place are the core's; the reduced copy must not move them.
+    const struct {
         int sourceWidth, sourceHeight, width, height;
         bool keepAspect;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {4000, 3000, 300, 100, true},   // 133 x 100 at (84, 0)
         {4000, 3000, 200, 200, true},   // 200 x 150 at (0, 25)
         {1000, 4000, 301, 99, true},    // narrow: strips left and right
@@ -89,7 +89,7 @@ TEST_F(ResizePrefilterTest, DrawingLandsExactlyWhereGdiPlusAlonePutsIt) {
         {4000, 3000, 200, 200, false},  // stretched over the whole canvas
         {3000, 100, 250, 90, false},    // reduced across only
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Picture source = SolidPicture(c.sourceWidth, c.sourceHeight, RGB(200, 30, 30));
         EXPECT_TRUE(Resized(source, c.width, c.height, c.keepAspect, false) ==
                     Resized(source, c.width, c.height, c.keepAspect, true))
@@ -141,32 +141,6 @@ TEST_F(ResizePrefilterTest, EveryStorageOfABitmapIsReadTheRightWayUp) {
     }
 }
 
-SIZE ImageSize(const win::ScaleSource& source) {
-    UINT width = 0, height = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(source.image.get(), &width);
-    Gdiplus::DllExports::GdipGetImageHeight(source.image.get(), &height);
-    return {static_cast<LONG>(width), static_cast<LONG>(height)};
-}
-
-TEST_F(ResizePrefilterTest, ReducesToTheDrawnSize) {
-    const win::UniqueHbitmap bitmap = MakeBitmap(4000, 3000, Checkerboard);
-    // Drawn at 133 x 100 on a 300 x 100 canvas.
-    const win::ScaleSource reduced = win::ReducedBitmap(bitmap.get(), 300, 100, true);
-    ASSERT_TRUE(reduced.image);
-    EXPECT_EQ(ImageSize(reduced).cx, 133);
-    EXPECT_EQ(ImageSize(reduced).cy, 100);
-    EXPECT_EQ(reduced.width, 4000) << "the drawing is laid out for the photo";
-    EXPECT_EQ(reduced.height, 3000);
-    // Stretched without proportions: each side on its own, never enlarged.
-    const win::ScaleSource stretched = win::ReducedBitmap(bitmap.get(), 5000, 100, false);
-    ASSERT_TRUE(stretched.image);
-    EXPECT_EQ(ImageSize(stretched).cx, 4000);
-    EXPECT_EQ(ImageSize(stretched).cy, 100);
-    // Drawn at its size or larger: nothing to reduce.
-    EXPECT_FALSE(win::ReducedBitmap(bitmap.get(), 4000, 3000, true).image);
-    EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
-}
-
 // Noise, so that any resampling of the reduced copy would show.
 COLORREF Noise(int x, int y) {
     uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
@@ -184,6 +158,11 @@ TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
     std::vector<COLORREF> expected;
     for (uint32_t p : reduced.pixels) expected.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     EXPECT_TRUE(Resized(noise, 400, 300, true, false) == expected);
+    // Drawn at its size or larger: nothing to reduce.
+    EXPECT_FALSE(
+        win::ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle())), 1000, 750, true)
+            .image);
+    EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
 }
 
 }  // namespace

@@ -10,12 +10,10 @@
 namespace tpr::test {
 namespace {
 
-// The commit charge, PagefileUsage, which Windows also gives as the EX
-// counters' PrivateUsage: Wine leaves PrivateUsage 0 and fills
-// PagefileUsage with the resident anonymous memory and swap.
+// The commit charge, PagefileUsage: Wine leaves the EX counters'
+// PrivateUsage 0.
 uint64_t PrivateBytes() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
+    PROCESS_MEMORY_COUNTERS counters{sizeof counters};
     ::GetProcessMemoryInfo(::GetCurrentProcess(), &counters, sizeof counters);
     return counters.PagefileUsage;
 }

@@ -11,18 +11,15 @@ namespace tpr::test {
 // The process's private bytes now, in megabytes of 10^6 bytes.
 double PrivateMegabytes();
 
-// The highest private bytes since construction or the last Take, sampled
-// every millisecond on a thread of its own: Wine's PeakPagefileUsage is the
-// current figure again, not a peak.
+// The highest private megabytes since construction or the last Take,
+// sampled every millisecond: Wine's PeakPagefileUsage is no peak.
 class PrivatePeak {
 public:
     PrivatePeak();
     ~PrivatePeak();
     PrivatePeak(const PrivatePeak&) = delete;
     PrivatePeak& operator=(const PrivatePeak&) = delete;
-
-    // Megabytes; sampling starts again from now.
-    double Take();
+    double Take();  // and sampling starts again from now
 
 private:
     std::atomic<bool> stop_{false};
@@ -30,9 +27,8 @@ private:
     std::thread thread_;  // last: starts once the rest is ready
 };
 
-// The GDI objects alive in the process. Wine's GetGuiResources always
-// answers 0, so the handle values 0 to 0xFFFF that GetObjectType knows are
-// counted instead (about 80 ms).
+// The GDI objects alive in the process, counted over the handle values
+// GetObjectType knows: Wine's GetGuiResources always answers 0.
 int LiveGdiObjects();
 
 }  // namespace tpr::test

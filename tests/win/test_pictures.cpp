@@ -10,19 +10,11 @@ namespace tpr::test {
 Pixels ReadPixels(HBITMAP bitmap) {
     BITMAP info{};
     ::GetObjectW(bitmap, sizeof info, &info);
-    Pixels result;
-    result.width = info.bmWidth;
-    result.height = info.bmHeight;
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
+    Pixels result{info.bmWidth, info.bmHeight};
+    BITMAPINFO header{{sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32}};
     std::vector<uint32_t> raw(static_cast<size_t>(info.bmWidth) * info.bmHeight);
     const win::UniqueScreenDc screen(::GetDC(nullptr));
     ::GetDIBits(screen.get(), bitmap, 0, info.bmHeight, raw.data(), &header, DIB_RGB_COLORS);
-    result.values.reserve(raw.size());
     for (uint32_t p : raw) result.values.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     return result;
 }
