@@ -1,20 +1,14 @@
-// The work-area presets, the hidden toolbar's record of them, the first
-// activation, and the quality kept in the settings store.
+// The work-area presets, the hidden toolbar's record of them, and the first
+// activation. (The quality kept in the settings store: end to end.)
 #include <string>
 
 #include "core/main_window/status_texts.h"
 #include "main_window_fixture.h"
 #include "win/main_window/program_state.h"
-#include "win/runtime/application.h"
-#include "win/runtime/settings.h"
 #include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {
-
-std::wstring Stored(const wchar_t* section, const wchar_t* key) {
-    return win::GetSetting(win::App().Title, section, key, L"<absent>");
-}
 
 bool PresetPressed(const win::MainWindowProbe& probe, int button) {
     return probe.hiddenToolbar.Buttons(button).Pressed;
@@ -98,34 +92,6 @@ TEST_F(Form1Test, OnlyTheFirstActivationAppliesTheDefaultPreset) {
     ASSERT_EQ(::GetActiveWindow(), form.hwnd());
     PumpMessages();
     EXPECT_TRUE(MeasuredWorkArea().cx == dragged.cx && MeasuredWorkArea().cy == dragged.cy);
-}
-
-TEST_F(Form1Test, StoredQualityIsTakenOrTheDefaultAndTheBarWorksEitherWay) {
-    // Which texts are a quality is the core's rule; here, the store and the bar.
-    const struct {
-        const wchar_t* stored;
-        int16_t quality;
-        const wchar_t* listShows;
-    } cases[] = {{L"90", 90, L"90"}, {L"85", 85, L"80"}, {L"abc", 70, L"70"}};  // 85: kept, the list shows 80
-    for (const auto& c : cases) {
-        win::SaveSetting(win::App().Title, L"Settings", L"JpegQuality", c.stored);
-        win::Program().JpegQuality = 0;
-        win::Form1 next;
-        const win::MainWindowProbe nextProbe(next);
-        next.Show();
-        EXPECT_EQ(win::Program().JpegQuality, c.quality) << c.stored;
-        EXPECT_EQ(nextProbe.standardBar->Controls().Count(), 10) << c.stored;
-        EXPECT_EQ(win::WindowText(nextProbe.commandBars.FindControl(22)->ListWindow()), c.listShows)
-            << c.stored;
-    }
-    EXPECT_TRUE(dialogs.shownModal.empty());
-
-    // Closing keeps the quality for the next start.
-    win::Program().JpegQuality = 40;
-    int16_t cancel = 0;
-    form.Form_Unload(cancel);
-    EXPECT_EQ(cancel, 0) << "the window always closes";
-    EXPECT_EQ(Stored(L"Settings", L"JpegQuality"), L"40");
 }
 
 }  // namespace
