@@ -22,23 +22,18 @@ std::future<test::FileDialogSeen> UserAt(const wchar_t* title, FileDialogAnswer 
     return std::async(std::launch::async, test::AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
 }
 
-UniqueHwnd MakeOwnerWindow() {
-    return UniqueHwnd(::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
-                                        nullptr, ::GetModuleHandleW(nullptr), nullptr));
-}
-
 TEST(CFileDialogTest, ModeWithoutADialogShowsNothing) {
     CFileDialog dialog;
     dialog.SetDialogMode(3);
     dialog.SetTitle(L"Never shown");
     EXPECT_EQ(FileNameText(dialog.FileName()), L"");
     EXPECT_EQ(dialog.LastError(), 0);
-    EXPECT_EQ(dialog.Title(), L"") << "cleared as after any failure";
-    EXPECT_EQ(dialog.DialogMode(), 3);
+    EXPECT_TRUE(dialog.Title().empty() && dialog.DialogMode() == 3) << "cleared as after any failure";
 }
 
 TEST(CFileDialogTest, CancelClearsTheRecordAndTheNextReadShowsTheDialogBare) {
-    const UniqueHwnd owner = MakeOwnerWindow();
+    const UniqueHwnd owner(::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100, nullptr,
+                                             nullptr, nullptr, nullptr));
     CFileDialog dialog;
     dialog.SetDialogMode(1);
     dialog.SethwndOwner(owner.get());
@@ -51,11 +46,8 @@ TEST(CFileDialogTest, CancelClearsTheRecordAndTheNextReadShowsTheDialogBare) {
         EXPECT_EQ(user.get().suggestedName, L"suggested.jpg");
     }
     EXPECT_EQ(dialog.LastError(), 0) << "cancelling is no failure";
-    EXPECT_EQ(dialog.Title(), L"");
-    EXPECT_EQ(dialog.Mask(), L"");
-    EXPECT_EQ(dialog.hwndOwner(), nullptr);
-    EXPECT_EQ(dialog.Flags(), 0);
-    EXPECT_EQ(dialog.DialogMode(), 1);
+    EXPECT_TRUE(dialog.Title().empty() && dialog.Mask().empty() && !dialog.hwndOwner() && !dialog.Flags() &&
+                dialog.DialogMode() == 1);
 
     // The platform's own title, no suggested name, the default filter.
     auto again = UserAt(L"Open", {L"", IDCANCEL});

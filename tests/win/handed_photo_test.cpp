@@ -1,8 +1,7 @@
 // The running instance's main window opening a photo that a later start
 // handed over only once a modal loop has ended.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -19,21 +18,16 @@ namespace {
 
 // Stands in for a command whose modal dialog runs its own message loop: the
 // later start hands its photo over while that loop runs.
-struct ModalCommand {
-    std::wstring handedCommandLine;
-    win::StatusBar* statusBar = nullptr;
-    std::wstring resolutionInside;
-};
-ModalCommand* g_modalCommand = nullptr;
+std::wstring g_handedCommandLine, g_resolutionInside;
+win::StatusBar* g_statusBar = nullptr;
 
-LRESULT CALLBACK ModalCommandProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message != WM_APP) return ::DefWindowProcW(window, message, wParam, lParam);
-    win::HandCommandLine(win::App().Window()->hwnd(), g_modalCommand->handedCommandLine);
+void CALLBACK ModalCommand(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    win::HandCommandLine(win::App().Window()->hwnd(), g_handedCommandLine);
     MSG nested;
     while (::PeekMessageW(&nested, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&nested);
-    g_modalCommand->resolutionInside = g_modalCommand->statusBar->PanelText(2);
+    g_resolutionInside = g_statusBar->PanelText(2);
     ::PostQuitMessage(0);
-    return 0;
 }
 
 using HandedPhotoTest = Form1Test;
@@ -45,23 +39,14 @@ TEST_F(HandedPhotoTest, OpensFromTheMessageLoopOnlyOnceTheModalLoopHasEnded) {
     SetWorkArea(800, 600);
     form.SetNoImage();
     const win::RunningInstance instance;
-    ModalCommand command{L"\"" + photo + L"\"", &probe.statusBar, {}};
-    g_modalCommand = &command;
-    WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = &ModalCommandProcedure;
-    windowClass.hInstance = ::GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = L"ModalCommandStandIn";
-    ::RegisterClassW(&windowClass);
-    const win::UniqueHwnd commandWindow(::CreateWindowExW(0, windowClass.lpszClassName, L"", WS_POPUP, 0, 0,
-                                                          0, 0, nullptr, nullptr, windowClass.hInstance,
-                                                          nullptr));
-    ::PostMessageW(commandWindow.get(), WM_APP, 0, 0);
+    g_handedCommandLine = L"\"" + photo + L"\"";
+    g_statusBar = &probe.statusBar;
+    ::SetTimer(nullptr, 0, 0, &ModalCommand);
 
     win::RunMessageLoop();
 
-    EXPECT_EQ(command.resolutionInside, PhotoResolutionText(355, 296)) << "the placeholder still";
+    EXPECT_EQ(g_resolutionInside, PhotoResolutionText(355, 296)) << "the placeholder still";
     EXPECT_EQ(ShownResolution(), PhotoResolutionText(320, 200));
-    g_modalCommand = nullptr;
 }
 
 }  // namespace

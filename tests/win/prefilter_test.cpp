@@ -143,11 +143,9 @@ TEST_F(ResizePrefilterTest, EveryStorageOfABitmapIsReadTheRightWayUp) {
 
 // Noise, so that any resampling of the reduced copy would show.
 COLORREF Noise(int x, int y) {
-    uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
-    h ^= h >> 13;
-    h *= 0x5BD1E995u;
-    h ^= h >> 15;
-    return h & 0xFFFFFF;
+    const uint32_t h =
+        (static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u) * 0x5BD1E995u;
+    return (h ^ h >> 15) & 0xFFFFFF;
 }
 
 TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {

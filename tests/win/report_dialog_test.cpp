@@ -1,6 +1,7 @@
 // The report dialog "Program Error": its texts, modeless (one per error)
-// without the main window, and what its links start. (Modal over the main
-// window: the end-to-end bad inputs.)
+// without the main window, what its links start and check on this machine,
+// and the system shell they go through. (Modal over the main window: the
+// end-to-end bad inputs.)
 #include "win/dialogs/report_dialog.h"
 
 #include <windows.h>
@@ -102,16 +103,32 @@ TEST_F(ReportDialogTest, MailLinkStartsAMessageAndFolderLinksTheFileManagerWithT
     }
 }
 
-TEST_F(ReportDialogTest, FolderLinkWithTheLogGoneSaysSoAndOpensNothing) {
-    ::CreateDirectoryW(LogFolder().c_str(), nullptr);
+BOOL WINAPI NoDisk(LPCWSTR, LPWSTR, DWORD, LPDWORD, LPDWORD, LPDWORD, LPWSTR, DWORD) {
+    ::SetLastError(ERROR_NOT_READY);
+    return FALSE;
+}
+
+// The checks before the file manager opens, on this machine's real drives
+// (their order is the core's): what is missing is said, nothing opens.
+TEST_F(ReportDialogTest, FolderLinkOpensNothingWhereTheLogTheDiskOrTheDriveIsMissingAndSaysWhich) {
+    ::CreateDirectoryW(LogFolder().c_str(), nullptr);  // the log itself never written
     win::Form11 dialog;
     dialog.Show();
-    ShellRecorder shell;
-    MessageBoxCatcher box;
-    Click(dialog.Label58.hwnd());
-    EXPECT_EQ(box.Text(), texts::FileNotFoundText);
-    EXPECT_TRUE(shell.starts.empty());
+    for (const bool noDisk : {false, true}) {
+        if (noDisk) win::Drives().volumeInformation = &NoDisk;
+        ShellRecorder shell;
+        MessageBoxCatcher box;
+        Click(dialog.Label58.hwnd());
+        win::Drives() = {};
+        EXPECT_EQ(box.Text(), noDisk ? texts::NoDiskText : texts::FileNotFoundText);
+        EXPECT_TRUE(shell.starts.empty());
+    }
     EXPECT_TRUE(::IsWindow(dialog.hwnd())) << "the dialog stays open";
+    wchar_t letter = L'Q';  // a drive the system does not have
+    while (::GetLogicalDrives() & (1u << (letter - L'A'))) ++letter;
+    MessageBoxCatcher box;
+    EXPECT_FALSE(win::FileManager(std::wstring(1, letter) + L":\\photo.txt"));
+    EXPECT_EQ(box.Text(), texts::DriveNotPresentText);
 }
 
 TEST_F(ReportDialogTest, FailedFileManagerStartIsExplainedWhereTheShellHasAText) {
@@ -144,6 +161,12 @@ TEST_F(ReportDialogTest, FailureBelowALinkIsLoggedOnceWithEveryProcedureOnTheWay
                  link = log.find("  Call Stack: Form11.Label56_Click() ");
     EXPECT_TRUE(drive < explorer && explorer < link && link != std::string::npos) << log;
     EXPECT_EQ(dialogs_.shownModal.size(), 1u) << "reported in a further dialog";
+}
+
+TEST(SystemShell, StartsAMailAddress) {
+    EXPECT_GT(win::StartWithShell({nullptr, L"open", L"mailto:support@tessaly.example?Subject=Shell%20test",
+                                   L"", SW_SHOWNORMAL}),
+              32);
 }
 
 }  // namespace

@@ -65,15 +65,10 @@ win::Picture HalfRedIcon() {
     constexpr int kSide = 16;
     const win::UniqueHbitmap colour = MakeBitmap(kSide, kSide, [](int x, int) { return x < 8 ? kRed : 0; });
     BYTE rightHalfTransparent[kSide * 2];  // rows of 16 bits: 8 opaque (0), then 8 transparent (1)
-    for (int row = 0; row < kSide; ++row) {
-        rightHalfTransparent[2 * row] = 0x00;
-        rightHalfTransparent[2 * row + 1] = 0xFF;
-    }
+    for (int i = 0; i < kSide * 2; ++i) rightHalfTransparent[i] = i % 2 ? 0xFF : 0x00;
     const win::UniqueHbitmap mask(::CreateBitmap(kSide, kSide, 1, 1, rightHalfTransparent));
     ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.picType = PICTYPE_ICON;
+    PICTDESC description{sizeof description, PICTYPE_ICON};
     description.icon.hicon = ::CreateIconIndirect(&info);
     win::ComPtr<IPicture> picture;
     ::OleCreatePictureIndirect(&description, IID_IPicture, TRUE, picture.put_void());
@@ -84,8 +79,7 @@ TEST_F(RotationTest, IconIsDrawnOnWhiteAndTurned) {
     probe.photo.SetPicture(HalfRedIcon());
     form.RotateCW();
     const Pixels turned = Photo();
-    ASSERT_EQ(turned.width, 16);
-    EXPECT_EQ(probe.photo.picture.Kind(), win::PictureKind::Bitmap);
+    ASSERT_EQ(probe.photo.picture.Kind(), win::PictureKind::Bitmap);
     EXPECT_EQ(turned.at(8, 3), kRed) << "the left half went up";
     EXPECT_EQ(turned.at(8, 12), form.kViewBackground) << "the transparent half is white";
 }
