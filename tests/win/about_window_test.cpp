@@ -6,17 +6,16 @@
 
 #include "core/common/ui_texts.h"
 #include "error_test_support.h"
-#include "main_window_probe.h"
+#include "main_window_fixture.h"
 #include "win/common/file_system.h"
 
 namespace tpr::test {
 namespace {
 
-using AboutWindowTest = ErrorReportTest;
+using AboutWindowTest = Form1Test;
 using win::Form10;
 
 TEST_F(AboutWindowTest, ShowsItsTextsAndLinksOverTheMainWindowAndClosesWithOk) {
-    ShowMainWindow();
     ShellRecorder shell;
     HWND about = nullptr, owner = nullptr;
     BOOL mainEnabled = TRUE;
@@ -24,20 +23,20 @@ TEST_F(AboutWindowTest, ShowsItsTextsAndLinksOverTheMainWindowAndClosesWithOk) {
     WindowWatcher watcher(texts::AboutWindowTitle, [&](HWND window) {
         about = window;
         owner = ::GetWindow(window, GW_OWNER);
-        mainEnabled = ::IsWindowEnabled(main_->hwnd());
+        mainEnabled = ::IsWindowEnabled(form.hwnd());
         shown = ChildTexts(window);
         ExpectTextsFit(window);
-        const auto font = ::SendMessageW(win::MainWindowProbe(*main_).fontLabel, WM_GETFONT, 0, 0);
+        const auto font = ::SendMessageW(probe.fontLabel, WM_GETFONT, 0, 0);
         for (const int id : {Form10::kAppNameId, Form10::kVersionId, Form10::kLabel4Id, Form10::kOkId})
             EXPECT_EQ(::SendMessageW(::GetDlgItem(window, id), WM_GETFONT, 0, 0), font) << id;
         Click(::GetDlgItem(window, Form10::kLabel4Id));
         Click(::GetDlgItem(window, Form10::kLabel5Id));
         PressButton(window, IDOK);
     });
-    main_->mnuHelpAbout_Click();  // returns once the window is closed
+    form.mnuHelpAbout_Click();  // returns once the window is closed
     watcher.Stop();
 
-    EXPECT_EQ(owner, main_->hwnd());
+    EXPECT_EQ(owner, form.hwnd());
     EXPECT_FALSE(mainEnabled);
     EXPECT_EQ(shown, (std::vector<std::wstring>{L"", texts::AppName, texts::VersionLabelText + L"2.00",
                                                 texts::NoticeLine1Text, texts::NoticeLine2Text, L"Website:",
@@ -49,16 +48,15 @@ TEST_F(AboutWindowTest, ShowsItsTextsAndLinksOverTheMainWindowAndClosesWithOk) {
     EXPECT_EQ(website.file, L"https://www.tessaly.example/");
     EXPECT_TRUE(mail.owner == about && mail.verb == L"open");
     EXPECT_EQ(mail.file, L"mailto:support@tessaly.example?Subject=Tessaly%20Photo%20Resizer%20v2.0");
-    EXPECT_TRUE(::IsWindowEnabled(main_->hwnd()));
+    EXPECT_TRUE(::IsWindowEnabled(form.hwnd()));
     EXPECT_FALSE(win::isLoad(L"Form10"));
 }
 
 TEST_F(AboutWindowTest, EscapeClosesItToo) {
-    ShowMainWindow();
     WindowWatcher watcher(texts::AboutWindowTitle, [](HWND window) {
         ::PostMessageW(::GetDlgItem(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
     });
-    main_->mnuHelpAbout_Click();
+    form.mnuHelpAbout_Click();
     EXPECT_TRUE(watcher.Found());
 }
 

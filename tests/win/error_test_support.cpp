@@ -8,31 +8,10 @@
 #include "core/runtime/runtime_error.h"
 #include "win/common/dialog_layout.h"
 #include "win/common/file_system.h"
-#include "win/main_window/program_state.h"
 #include "win/runtime/text.h"
 
 namespace tpr::test {
 namespace {
-
-struct TitleSearch {
-    std::wstring title, className;
-    std::vector<HWND> found;
-};
-
-// Reads titles without sending messages, so that the watcher never waits
-// for the test's thread.
-BOOL CALLBACK CollectTitled(HWND window, LPARAM param) {
-    auto* search = reinterpret_cast<TitleSearch*>(param);
-    DWORD process = 0;
-    ::GetWindowThreadProcessId(window, &process);
-    wchar_t title[256] = {};
-    ::InternalGetWindowText(window, title, 256);
-    if (process == ::GetCurrentProcessId() && ::IsWindowVisible(window) && search->title == title &&
-        (search->className.empty() || ClassNameOf(window) == search->className)) {
-        search->found.push_back(window);
-    }
-    return TRUE;
-}
 
 BOOL CALLBACK CollectChild(HWND child, LPARAM param) {
     reinterpret_cast<std::vector<HWND>*>(param)->push_back(child);
@@ -105,9 +84,13 @@ const std::wstring& MessageBoxCatcher::Text() {
 }
 
 std::vector<HWND> WindowsTitled(const std::wstring& title, const std::wstring& className) {
-    TitleSearch search{title, className, {}};
-    ::EnumWindows(&CollectTitled, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> found;
+    for (const HWND window : TopLevelWindowsOf(::GetCurrentProcessId())) {
+        wchar_t text[256] = {};
+        ::InternalGetWindowText(window, text, 256);  // no message: the test's thread may be busy
+        if (title == text && (className.empty() || ClassNameOf(window) == className)) found.push_back(window);
+    }
+    return found;
 }
 
 std::vector<std::wstring> ChildTexts(HWND window) {
@@ -163,8 +146,6 @@ void ErrorReportTest::SetUp() {
 }
 
 void ErrorReportTest::TearDown() {
-    if (main_) win::Program().MainForm = nullptr;
-    main_.reset();
     InstallTestErrorServices();
     err::ResetErrorFramework();
 }
@@ -173,12 +154,6 @@ void ErrorReportTest::UseProgramDialogs() {
     err::ErrorServices services = win::ProgramErrorServices();
     services.files = &files_;
     err::InstallErrorServices(services);
-}
-
-void ErrorReportTest::ShowMainWindow() {
-    main_ = std::make_unique<win::Form1>();
-    win::Program().MainForm = main_.get();
-    main_->Show();
 }
 
 void ErrorReportTest::FailInAnEvent(const wchar_t* handler, int32_t number) {

@@ -1,7 +1,6 @@
-// What the tests of the error reporting and the small windows need: the
-// program's error services over a log folder of the test's own, recorders
-// for the report dialog and the shell, and watchers that deal with a modal
-// window from another thread while the test's thread runs its loop.
+// For the tests of the error reporting and the small windows: the program's
+// error services over a log folder of the test's own, recorders, and
+// watchers that answer a modal window from another thread.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,7 +17,6 @@
 #include "test_files.h"
 #include "win/app/report_dialogs.h"
 #include "win/errors/program_error_services.h"
-#include "win/main_window/main_window.h"
 #include "win/runtime/shell.h"
 #include "window_driver.h"
 
@@ -32,8 +30,7 @@ public:
     std::vector<bool> shownModal;
 };
 
-// The program's own services with the report dialog recorded: a modal
-// dialog would wait for a user.
+// The program's own services with the report dialog recorded.
 void InstallTestErrorServices();
 
 // Records every shell start and answers with `result`.
@@ -49,8 +46,8 @@ public:
     intptr_t result = 42;
 };
 
-// Waits on a thread of its own for a visible top-level window of this
-// process with the title (and class), then runs `act` with it there.
+// Waits on a thread of its own (up to 15 s, or until Stop) for a visible
+// top-level window of this process with the title, and acts on it there.
 class WindowWatcher {
 public:
     WindowWatcher(std::wstring title, std::function<void(HWND)> act, std::wstring className = {});
@@ -65,8 +62,7 @@ private:
     std::thread thread_;
 };
 
-// Closes the program's next message box with OK; its text, once the box
-// came and went or after a short wait for one that did not come.
+// Closes the program's next message box with OK; Text waits a little for it.
 class MessageBoxCatcher {
 public:
     MessageBoxCatcher();
@@ -83,21 +79,18 @@ std::vector<HWND> WindowsTitled(const std::wstring& title, const std::wstring& c
 std::vector<std::wstring> ChildTexts(HWND window);
 // A press and release inside a control of this thread.
 void Click(HWND control);
-// Every text control of the dialog, which must be on the screen, lies inside
-// it, shows its whole text and overlaps no other.
+// Every text control of the shown dialog lies inside it, whole, overlapping none.
 void ExpectTextsFit(HWND dialog);
 size_t CountOf(const std::string& text, const std::string& part);
 
-// A test with a log folder of its own and the program's error services
-// around it; the main window is shown on request.
+// The program's error services around a log folder of the test's own; the
+// report dialog over the main window: end to end.
 class ErrorReportTest : public ::testing::Test {
 protected:
     void SetUp() override;
     void TearDown() override;
-    // Shows the report dialogs for real instead of recording them.
-    void UseProgramDialogs();
-    void ShowMainWindow();
-    // A top-level trap around a body that fails two calls deep.
+    void UseProgramDialogs();  // shown for real, not recorded
+    // A top-level trap around a failure two calls deep.
     void FailInAnEvent(const wchar_t* handler = L"Form1.Form_Resize", int32_t number = 481);
 
     std::wstring LogFolder() const { return documents_.path() + L"\\Tessaly Photo Resizer"; }
@@ -107,7 +100,6 @@ protected:
     TempFolder documents_;
     win::ProgramLogFiles files_{documents_.path()};
     ReportDialogRecorder dialogs_;
-    std::unique_ptr<win::Form1> main_;
 };
 
 }  // namespace tpr::test

@@ -52,22 +52,21 @@ protected:
 
 TEST_F(OpenSaveTest, OpenShowsTheChosenPhotoAndAFailedOrCancelledOneChangesNothing) {
     const std::wstring unicode = L"\x0444\x043E\x0442\x043E_\x5199\x771F.jpg";  // фото_写真.jpg
-    struct Case {
+    const struct {
         const wchar_t* file;
         SIZE photo;  // {0, 0}: bytes that are no picture
         int button;
         int32_t error;
         const wchar_t* nameAfter;
         SIZE shownAfter;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {L"first.bmp", {320, 240}, IDOK, 0, L"first.bmp", {320, 240}},
         {unicode.c_str(), {640, 480}, IDOK, 0, unicode.c_str(), {640, 480}},
         {L"broken.jpg", {0, 0}, IDOK, kErrInvalidPicture, unicode.c_str(), {640, 480}},
         {L"cancelled.jpg", {200, 100}, IDCANCEL, 0, unicode.c_str(), {640, 480}},
     };
     SetWorkArea(800, 600);
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const std::wstring path = folder.File(c.file);
         const std::string name = win::ToNarrow(c.file);
         if (c.photo.cx) {
@@ -131,13 +130,12 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
 }
 
 TEST_F(OpenSaveTest, FailedSaveRaisesUnderBnSaveAndKeepsTheFileItWouldReplace) {
-    struct Case {
+    const struct {
         const char* what;
         bool placeholder;
         int16_t quality;
         int32_t error;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"nothing ever loaded: no picture to encode", false, 70, 5},
         {"quality beyond a byte", true, 256, kErrOverflow},
         {"quality below nothing", true, -1, kErrOverflow},
@@ -145,7 +143,7 @@ TEST_F(OpenSaveTest, FailedSaveRaisesUnderBnSaveAndKeepsTheFileItWouldReplace) {
     SetWorkArea(800, 600);
     const std::wstring target = folder.File(L"keep.jpg");
     WriteFileBytes(target, "the photo saved yesterday");
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         if (c.placeholder) form.SetNoImage();
         win::Program().JpegQuality = c.quality;
         const auto [error, seen] = Answered(L"Save photo", {target, IDOK, IDYES}, [&] { form.bnSave(); });

@@ -92,21 +92,19 @@ TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
     ASSERT_TRUE(holder);
     ::CreateDirectoryW(taken.c_str(), nullptr);  // a folder of that name: nothing can replace it
     const Picture picture = test::SolidPicture(40, 30, RGB(200, 0, 0));
-    struct Case {
+    const Picture none;
+    const struct {
         const char* what;
         const Picture* picture;
         std::wstring path;
         int status;  // 0: any the platform gives
-    };
-    const Picture none;
-    const Case cases[] = {
+    } cases[] = {
         {"no bitmap to encode", &none, kept, 2},
         {"a folder in the way", &picture, taken, 7},
         {"a file held open without sharing", &picture, held, 7},
         {"a missing folder", &picture, folder.File(L"missing\\out.jpg"), 0},
-        {"a drive that cannot be written", &picture, L"Z:\\proc\\out.jpg", 0},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {  // (a drive that cannot take it: end to end)
         try {
             SaveJPG(*c.picture, c.path, 70);
             ADD_FAILURE() << c.what << ": no error";
@@ -117,8 +115,7 @@ TEST(SaveJpgTest, FailedSaveRaisesError5WithTheStatusAndLeavesWhatWasThere) {
             const std::wstring status = e.description.substr(prefix.size());
             EXPECT_EQ(std::to_wstring(std::stoi(status)), status) << c.what << ": the status alone";
             if (c.status) EXPECT_EQ(std::stoi(status), c.status) << c.what;
-            EXPECT_EQ(e.source, L"") << c.what;
-            EXPECT_EQ(e.helpContext, 0) << c.what;
+            EXPECT_TRUE(e.source.empty() && e.helpContext == 0) << c.what;
             if (c.status == 7) EXPECT_NE(e.lastOsError, 0u) << "the platform's reason goes into the report";
         }
     }
