@@ -18,9 +18,8 @@
 namespace tpr::test {
 namespace {
 
-// A left-to-right red ramp over green noise, as a camera's JPEG holds
-// detail, with a dark fifth in the upper-left corner that shows which way
-// the photo is turned. Written under a temporary name and renamed whole.
+// A red ramp over green noise, as a camera's JPEG holds detail, with a dark
+// upper-left fifth that shows the turn; renamed whole once written.
 constexpr char kPhotoScript[] = R"(import os, sys
 from PIL import Image, ImageDraw
 w, h, path = int(sys.argv[1]), int(sys.argv[2]), sys.argv[3]

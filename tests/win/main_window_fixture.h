@@ -2,9 +2,8 @@
 // exact size and to see where its photo view is.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "fake_error_services.h"
 #include "main_window_probe.h"
@@ -23,7 +22,6 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // The reports logged so far.
     const std::wstring& Log() { return files.files[err::testing::kLogPath]; }
     // Sizes the window so that the area between the command bar and the
     // status bar is exactly width x height pixels.
@@ -33,10 +31,11 @@ protected:
         probe.photo.SetPicture(std::move(picture));
         form.ResizePhotoInProperties();
     }
-    // The status bar's second panel: the size the photo is shown at.
+    // The size the photo is shown at, in the status bar.
     std::wstring ShownResolution() const { return probe.statusBar.PanelText(2); }
-    // The photo view's rectangle in client pixels.
-    RECT ViewRect() const;
+    // A control's rectangle in client pixels; the photo view's.
+    RECT RectOf(HWND control) const;
+    RECT ViewRect() const { return RectOf(probe.view.hwnd()); }
     // The work area as measured on screen, between the bars, in pixels.
     SIZE MeasuredWorkArea() const;
 

@@ -1,6 +1,7 @@
 // Quarter turns of the photo in the main window: where each pixel lands, the
 // photo and the view afterwards, PlgBlt's part and its probe, and a turn
 // that cannot be made.
+#include <tuple>
 #include <vector>
 
 #include "core/imaging/quarter_turn.h"
@@ -111,20 +112,18 @@ TEST_F(RotationTest, WherePlgBltTurnsItGetsTheCornersOfTheTurnedRectangle) {
 
 // A right turn raises `error` and leaves the photo and its view as they were.
 void ExpectFailedTurn(win::Form1& form, const win::MainWindowProbe& probe, int32_t error) {
-    const OLE_HANDLE handle = probe.photo.picture.Handle();
-    const double width = probe.photo.width;
-    const std::vector<COLORREF> pixels = ReadPixels(probe.photo.picture).values;
-    const std::wstring panel = probe.statusBar.PanelText(2);
+    const auto state = [&] {
+        return std::make_tuple(probe.photo.picture.Handle(), probe.photo.width,
+                               ReadPixels(probe.photo.picture).values, probe.statusBar.PanelText(2));
+    };
+    const auto before = state();
     try {
         form.RotateCW();
         ADD_FAILURE() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number, error);
     }
-    EXPECT_EQ(probe.photo.picture.Handle(), handle);
-    EXPECT_DOUBLE_EQ(probe.photo.width, width);
-    EXPECT_TRUE(ReadPixels(probe.photo.picture).values == pixels);
-    EXPECT_EQ(probe.statusBar.PanelText(2), panel);
+    EXPECT_TRUE(state() == before);
 }
 
 TEST_F(RotationTest, TurnThatCannotBeMadeRaisesAndLeavesThePhotoAsItWas) {

@@ -1,8 +1,7 @@
-// A session on the main window with a 2-megapixel photo, as the user drags
-// the border, turns the photo both ways and saves it through the Save
-// dialog: what the process holds must not grow with the operations. Its GDI
-// objects and private memory are taken once every kind of operation has run
-// (everything made on first use exists), and again at the end.
+// A session on the main window with a 2-megapixel photo (drags of the
+// border, turns both ways, saves through the Save dialog): what the process
+// holds, taken once every kind of operation has run and again at the end,
+// must not grow with the operations.
 #include <algorithm>
 #include <cstdio>
 #include <future>
@@ -17,16 +16,14 @@
 namespace tpr::test {
 namespace {
 
-// One cycle: 10 resizes, a turn each way and a save, every kind of
-// operation. The first cycle warms up; the rest are measured.
+// One cycle: 10 resizes, a turn each way and a save. The first warms up.
 constexpr int kCycle = 13;
 constexpr int kMeasured = 5 * kCycle;
 // One GDI object left behind by every tenth operation fails the test.
 constexpr int kGdiObjectSlack = kMeasured / 10 - 1;
-// The highest private memory over the first and over the last cycle, each
-// of which sweeps the whole range of window sizes: 8 MB catches 125 KB
-// left behind by each operation (a view picture is 0.3 MB at the least),
-// and leaves room for the heap's own ups and downs.
+// The highest private memory over the first and over the last cycle: 8 MB
+// catches 125 KB left behind by each operation (a view picture is 0.3 MB at
+// the least) and leaves room for the heap's own ups and downs.
 constexpr double kPrivateGrowthMegabytes = 8;
 
 // There and back between a low and a high bound, step by step.
