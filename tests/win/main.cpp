@@ -1,6 +1,5 @@
-// Runs the Win32 tests in one process set up as the program sets itself up:
-// OLE, the common controls, the text table, the last-error reader and the
-// error services (with the report dialog recorded, not shown).
+// Runs the Win32 tests in a process set up as the program sets itself up,
+// with the report dialog recorded, not shown.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>

@@ -1,14 +1,17 @@
-// Open and Save of the main window through its file dialogs: the photo that
-// comes in, the view that goes out, and what a failure or a cancel leaves.
+// The platform's file dialogs answered from a second thread as a user would:
+// the main window's Open and Save (the photo that comes in, the view that
+// goes out, what a failure or a cancel leaves) and CFileDialog's own record.
 #include <gtest/gtest.h>
 
 #include <future>
 
 #include "core/main_window/photo_masks.h"
 #include "core/main_window/status_texts.h"
+#include "core/runtime/runtime_error.h"
 #include "fake_error_services.h"
 #include "main_window_fixture.h"
 #include "test_files.h"
+#include "win/dialogs/file_dialog.h"
 #include "win/main_window/program_state.h"
 #include "win/runtime/text.h"
 #include "window_driver.h"
@@ -18,6 +21,11 @@ namespace {
 
 // The first type of a dialog's mask, the one the dialog shows chosen.
 std::wstring FirstType(const std::wstring& mask) { return mask.substr(0, mask.find(L'|')); }
+
+// A user who answers the dialog with this title from another thread.
+std::future<FileDialogSeen> AnsweredLater(const wchar_t* title, const FileDialogAnswer& answer) {
+    return std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
+}
 
 class OpenSaveTest : public Form1Test {
 protected:
@@ -37,7 +45,7 @@ protected:
     template <class Command>
     std::pair<RuntimeError, FileDialogSeen> Answered(const wchar_t* title, const FileDialogAnswer& answer,
                                                      Command command) {
-        auto user = std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
+        auto user = AnsweredLater(title, answer);
         RuntimeError error(0);
         try {
             command();
@@ -153,6 +161,43 @@ TEST_F(OpenSaveTest, FailedSaveRaisesUnderBnSaveAndKeepsTheFileItWouldReplace) {
         EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"keep.jpg"}) << c.what;
         err::ResetErrorFramework();
     }
+}
+
+// The dialog without the main window: a mode without a dialog, and what a
+// cancel leaves for the next dialog.
+TEST(CFileDialogTest, ModeWithoutADialogShowsNothing) {
+    win::CFileDialog dialog;
+    dialog.SetDialogMode(3);
+    dialog.SetTitle(L"Never shown");
+    EXPECT_EQ(FileNameText(dialog.FileName()), L"");
+    EXPECT_EQ(dialog.LastError(), 0);
+    EXPECT_TRUE(dialog.Title().empty() && dialog.DialogMode() == 3) << "cleared as after any failure";
+}
+
+TEST(CFileDialogTest, CancelClearsTheRecordAndTheNextReadShowsTheDialogBare) {
+    const win::UniqueHwnd owner(::CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPED, 0, 0, 100, 100,
+                                                  nullptr, nullptr, nullptr, nullptr));
+    win::CFileDialog dialog;
+    dialog.SetDialogMode(1);
+    dialog.SethwndOwner(owner.get());
+    dialog.SetMask(L"Photos|*.jpg");
+    dialog.SetTitle(L"Pick a photo");
+    dialog.SetFileName(L"suggested.jpg");
+    {
+        auto user = AnsweredLater(L"Pick a photo", {L"", IDCANCEL});
+        EXPECT_EQ(FileNameText(dialog.FileName()), L"");
+        EXPECT_EQ(user.get().suggestedName, L"suggested.jpg");
+    }
+    EXPECT_EQ(dialog.LastError(), 0) << "cancelling is no failure";
+    EXPECT_TRUE(dialog.Title().empty() && dialog.Mask().empty() && !dialog.hwndOwner() && !dialog.Flags() &&
+                dialog.DialogMode() == 1);
+
+    // The platform's own title, no suggested name, the default filter.
+    auto again = AnsweredLater(L"Open", {L"", IDCANCEL});
+    EXPECT_EQ(FileNameText(dialog.FileName()), L"");
+    const FileDialogSeen seen = again.get();
+    EXPECT_TRUE(seen.shown && seen.suggestedName.empty());
+    EXPECT_EQ(seen.fileType, L"All Files (*.*)");
 }
 
 }  // namespace

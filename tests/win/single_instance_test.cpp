@@ -1,6 +1,7 @@
 // A later start of the program: how it finds the running instance through
 // that instance's application window, hands over its command line and brings
-// the running main window forward.
+// the running main window forward; and the running instance opening the
+// handed photo only once a modal loop has ended.
 #include "win/app/single_instance.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,11 @@
 #include <optional>
 #include <string>
 
+#include "core/main_window/status_texts.h"
 #include "core/runtime/product.h"
+#include "main_window_fixture.h"
+#include "test_files.h"
+#include "win/app/startup.h"
 #include "win/runtime/application.h"
 #include "win/runtime/application_window.h"
 #include "win/runtime/unique_any.h"
@@ -142,6 +147,39 @@ TEST(ApplicationWindow, PointsAtTheMainWindowWhileThatExists) {
     window.SetMainWindow(mainWindow.get());
     mainWindow.reset();
     EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr) << "once the main window is gone";
+}
+
+// Stands in for a command whose modal dialog runs its own message loop: the
+// later start hands its photo over while that loop runs.
+std::wstring g_handedCommandLine, g_resolutionInside;
+win::StatusBar* g_statusBar = nullptr;
+
+void CALLBACK ModalCommand(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    win::HandCommandLine(win::App().Window()->hwnd(), g_handedCommandLine);
+    MSG nested;
+    while (::PeekMessageW(&nested, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&nested);
+    g_resolutionInside = g_statusBar->PanelText(2);
+    ::PostQuitMessage(0);
+}
+
+using HandedPhotoTest = Form1Test;
+
+TEST_F(HandedPhotoTest, OpensFromTheMessageLoopOnlyOnceTheModalLoopHasEnded) {
+    const TempFolder folder;
+    const std::wstring photo = folder.File(L"handed photo.bmp");
+    WritePhoto(photo, 320, 200, L"image/bmp");
+    SetWorkArea(800, 600);
+    form.SetNoImage();
+    const win::RunningInstance instance;
+    g_handedCommandLine = L"\"" + photo + L"\"";
+    g_statusBar = &probe.statusBar;
+    ::SetTimer(nullptr, 0, 0, &ModalCommand);
+
+    win::RunMessageLoop();
+
+    EXPECT_EQ(g_resolutionInside, PhotoResolutionText(355, 296)) << "the placeholder still";
+    EXPECT_EQ(ShownResolution(), PhotoResolutionText(320, 200));
 }
 
 }  // namespace
