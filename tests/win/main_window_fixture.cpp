@@ -11,9 +11,14 @@
 
 namespace tpr::test {
 
-void ClearStoredSettings() {
+void Form1Test::SetUp() {
+    // The settings store is every test process's.
     const std::wstring appKey = win::SettingsKeyPath(win::App().Title, L"");
     ::SHDeleteKeyW(HKEY_CURRENT_USER, appKey.substr(0, appKey.size() - 1).c_str());
+    err::InstallErrorServices({&platform, &files, &dialogs});
+    win::Program().MainForm = &form;
+    form.Show();
+    PumpMessages();
 }
 
 void Form1Test::TearDown() {
@@ -31,36 +36,28 @@ void PumpMessages() {
 // In two passes: a change of width may wrap the command bar onto more or
 // fewer rows, and the second pass counts the bar as it then stands.
 void Form1Test::SetWorkArea(int width, int height) {
-    const auto resize = [&](int clientWidth, int workAreaHeight) {
+    for (int pass = 0; pass < 2; ++pass) {
         RECT window{}, client{};
         ::GetWindowRect(form.hwnd(), &window);
         ::GetClientRect(form.hwnd(), &client);
-        const int frameWidth = (window.right - window.left) - client.right;
-        const int frameHeight = (window.bottom - window.top) - client.bottom;
-        const int top = win::PixelsY(probe.clientAreaTop);
-        const int status = probe.statusBar.HeightPixels();
-        ::SetWindowPos(form.hwnd(), nullptr, 0, 0, clientWidth + frameWidth,
-                       workAreaHeight + top + status + frameHeight, SWP_NOMOVE | SWP_NOZORDER);
-    };
-    resize(width, height);
-    resize(width, height);
+        ::SetWindowPos(form.hwnd(), nullptr, 0, 0, width + (window.right - window.left) - client.right,
+                       height + win::PixelsY(probe.clientAreaTop) + probe.statusBar.HeightPixels() +
+                           (window.bottom - window.top) - client.bottom,
+                       SWP_NOMOVE | SWP_NOZORDER);
+    }
+}
+
+RECT Form1Test::RectOf(HWND control) const {
+    RECT rect{};
+    ::GetWindowRect(control, &rect);
+    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 SIZE Form1Test::MeasuredWorkArea() const {
-    RECT client{}, bar{}, status{};
+    RECT client{};
     ::GetClientRect(form.hwnd(), &client);
-    ::GetWindowRect(probe.standardBar->hwnd(), &bar);
-    ::GetWindowRect(probe.statusBar.hwnd(), &status);
-    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&bar), 2);
-    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&status), 2);
-    return {client.right, status.top - bar.bottom};
-}
-
-RECT Form1Test::ViewRect() const {
-    RECT rect{};
-    ::GetWindowRect(probe.view.hwnd(), &rect);
-    ::MapWindowPoints(nullptr, form.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
+    return {client.right, RectOf(probe.statusBar.hwnd()).top - RectOf(probe.standardBar->hwnd()).bottom};
 }
 
 }  // namespace tpr::test

@@ -2,9 +2,8 @@
 // exact size and to see where its photo view is.
 #pragma once
 
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "fake_error_services.h"
 #include "main_window_probe.h"
@@ -13,47 +12,31 @@
 
 namespace tpr::test {
 
-// Empties the program's settings store, which every test process shares.
-void ClearStoredSettings();
-
-// Handles the messages waiting for this thread, as the program's message
-// loop does.
+// Handles the messages waiting for this thread, as the program's loop does.
 void PumpMessages();
 
-// The main window shown as the program shows it, from an empty settings
-// store (a first run), with its first activation handled. Errors that reach
-// a top-level trap are logged to, and shown by, the fakes.
+// The main window shown as on a first run (an empty settings store), its
+// first activation handled; errors that reach a top-level trap go to fakes.
 class Form1Test : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ClearStoredSettings();
-        err::InstallErrorServices({&platform, &files, &dialogs});
-        win::Program().MainForm = &form;
-        form.Show();
-        PumpMessages();
-    }
+    void SetUp() override;
     void TearDown() override;
 
-    // The reports logged so far.
     const std::wstring& Log() { return files.files[err::testing::kLogPath]; }
-
     // Sizes the window so that the area between the command bar and the
     // status bar is exactly width x height pixels.
     void SetWorkArea(int width, int height);
-
     // Puts the picture in as the photo and shows it fitted.
     void ShowPicture(win::Picture picture) {
         probe.photo.SetPicture(std::move(picture));
         form.ResizePhotoInProperties();
     }
-    // The status bar's second panel: the size the photo is shown at.
+    // The size the photo is shown at, in the status bar.
     std::wstring ShownResolution() const { return probe.statusBar.PanelText(2); }
-
-    // The photo view's rectangle in client pixels.
-    RECT ViewRect() const;
-
-    // The work area as measured on screen: between the command bar's bottom
-    // and the status bar's top, across the client area, in pixels.
+    // A control's rectangle in client pixels; the photo view's.
+    RECT RectOf(HWND control) const;
+    RECT ViewRect() const { return RectOf(probe.view.hwnd()); }
+    // The work area as measured on screen, between the bars, in pixels.
     SIZE MeasuredWorkArea() const;
 
     err::testing::FakePlatform platform;

@@ -17,25 +17,23 @@ namespace {
 constexpr COLORREF kGreen = RGB(30, 160, 60);
 
 TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
-    struct Case {
+    // Each area differs from the one before: the resize alone refits.
+    const struct {
         SIZE photo;  // {0, 0}: the placeholder
         SIZE area;   // the work area the window is then sized to
         SIZE shown;
         bool visible;
-    };
-    // Each area differs from the one before: the resize alone refits.
-    const Case cases[] = {
-        {{640, 480}, {1000, 700}, {640, 480}, true},  // never enlarged
-        {{2000, 1000}, {800, 500}, {800, 400}, true},  // strips above and below
+    } cases[] = {
+        {{640, 480}, {1000, 700}, {640, 480}, true},    // never enlarged
+        {{2000, 1000}, {800, 500}, {800, 400}, true},   // strips above and below
         {{2000, 1000}, {1000, 300}, {600, 300}, true},  // strips left and right
         {{1, 20000}, {800, 600}, {1, 600}, true},       // thinner than a pixel: one pixel wide
         {{0, 0}, {900, 650}, {355, 296}, true},         // the placeholder at its natural size
         {{0, 0}, {800, 0}, {355, 296}, false},          // no height: hidden, the panel as it was
         {{0, 0}, {300, 200}, {240, 200}, true},         // a usable size shows it again
     };
-    for (const Case& c : cases) {
-        const std::string name = std::to_string(c.photo.cx) + "x" + std::to_string(c.photo.cy) + " in " +
-                                 std::to_string(c.area.cx) + "x" + std::to_string(c.area.cy);
+    for (const auto& c : cases) {
+        const std::string name = std::to_string(c.photo.cx) + " in " + std::to_string(c.area.cx);
         if (c.photo.cx) {
             ShowPicture(SolidPicture(c.photo.cx, c.photo.cy, kGreen));
         } else {
@@ -47,8 +45,7 @@ TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
         if (!c.visible) continue;
         const RECT view = ViewRect();
         const int top = win::PixelsY(probe.clientAreaTop);
-        EXPECT_EQ(view.right - view.left, c.shown.cx) << name;
-        EXPECT_EQ(view.bottom - view.top, c.shown.cy) << name;
+        EXPECT_TRUE(view.right - view.left == c.shown.cx && view.bottom - view.top == c.shown.cy) << name;
         EXPECT_LE(std::abs(view.left - (c.area.cx - view.right)), 1) << name << ": centred across";
         EXPECT_LE(std::abs((view.top - top) - (top + c.area.cy - view.bottom)), 1)
             << name << ": centred down";
@@ -68,12 +65,13 @@ TEST_F(Form1Test, PhotoIsFittedCentredAndRefittedOnEveryResize) {
 
 TEST_F(Form1Test, TransparentPixelsOfAGifAreShownAndSavedOnWhite) {
     // 2 x 1 pixels: a transparent one (magenta in the colour table), then green.
-    const std::string gif{"GIF89a\x02\x00\x01\x00\x80\x00\x00"
-                          "\xFF\x00\xFF\x00\x80\x00"
-                          "\x21\xF9\x04\x01\x00\x00\x00\x00"
-                          "\x2C\x00\x00\x00\x00\x02\x00\x01\x00\x00"
-                          "\x02\x02\x44\x0A\x00\x3B",
-                          43};
+    const std::string gif{
+        "GIF89a\x02\x00\x01\x00\x80\x00\x00"
+        "\xFF\x00\xFF\x00\x80\x00"
+        "\x21\xF9\x04\x01\x00\x00\x00\x00"
+        "\x2C\x00\x00\x00\x00\x02\x00\x01\x00\x00"
+        "\x02\x02\x44\x0A\x00\x3B",
+        43};
     TempFolder folder;
     const std::wstring path = folder.File(L"logo.gif");
     WriteFileBytes(path, gif);
@@ -85,8 +83,8 @@ TEST_F(Form1Test, TransparentPixelsOfAGifAreShownAndSavedOnWhite) {
     // Save writes the view, so the file is white there too.
     const std::wstring saved = folder.File(L"logo.jpg");
     win::SaveJPG(probe.view.GetPicture(), saved, 100);
-    EXPECT_TRUE(Near(ImageFilePixel(saved, 0, 0), form.kViewBackground, 48)) << std::hex
-                                                                              << ImageFilePixel(saved, 0, 0);
+    EXPECT_TRUE(Near(ImageFilePixel(saved, 0, 0), form.kViewBackground, 48))
+        << std::hex << ImageFilePixel(saved, 0, 0);
 }
 
 }  // namespace

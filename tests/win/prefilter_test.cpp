@@ -1,14 +1,21 @@
-// The shrink GDI+ lacks under Wine: fine detail averages out instead of
-// aliasing, and the drawing lands exactly where GDI+ alone puts it.
+// Resizing with GDI+: each kind of picture drawn into the canvas, and the
+// shrink GDI+ lacks under Wine (fine detail averages out instead of aliasing,
+// and the drawing lands exactly where GDI+ alone puts it).
+#include "win/imaging/prefilter.h"
+
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <tuple>
 #include <vector>
 
+#include "core/runtime/runtime_error.h"
 #include "main_window_fixture.h"
 #include "test_pictures.h"
 #include "win/imaging/gdiplus_resize.h"
 #include "win/imaging/platform_capabilities.h"
-#include "win/imaging/prefilter.h"
 
 namespace tpr::test {
 namespace {
@@ -22,31 +29,34 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 COLORREF Checkerboard(int x, int y) { return (x + y) % 2 ? kWhite : RGB(0, 0, 0); }
 
-class PrefilterViewTest : public Form1Test {
-protected:
-    // A 4000 x 3000 checkerboard of single pixels shown in an 800 x 600 work area.
-    Pixels ShownCheckerboard() {
-        SetWorkArea(800, 600);
-        probe.photo.SetPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, Checkerboard)));
-        form.ResizePhotoInProperties();
-        return ReadPixels(probe.view.GetPicture());
+// Standard deviation of the green channel inside a 2-pixel border: near 0
+// for flat grey, 127.5 for black and white in equal parts.
+double Deviation(const Pixels& pixels) {
+    double sum = 0, squares = 0, count = 0;
+    for (int y = 2; y < pixels.height - 2; ++y) {
+        for (int x = 2; x < pixels.width - 2; ++x, ++count) {
+            sum += GetGValue(pixels.at(x, y));
+            squares += GetGValue(pixels.at(x, y)) * GetGValue(pixels.at(x, y));
+        }
     }
-};
-
-TEST_F(PrefilterViewTest, CheckerboardShrunkTo800x600IsFlatGrey) {
-    const Pixels shown = ShownCheckerboard();
-    ASSERT_EQ(shown.width, 800);
-    ASSERT_EQ(shown.height, 600);
-    EXPECT_LE(Deviation(shown, 2), 8.0);
-    EXPECT_TRUE(Near(shown.at(400, 300), RGB(128, 128, 128), 8));
+    return std::sqrt(squares / count - (sum / count) * (sum / count));
 }
 
-TEST_F(PrefilterViewTest, WhereGdiPlusPrefiltersItGetsThePhotoAsItIs) {
+// A 4000 x 3000 checkerboard of single pixels shown in an 800 x 600 work
+// area: flat grey; with the platform's own shrink alone, grey where the
+// probe found that it prefilters, black and white where it samples (Wine's).
+TEST_F(Form1Test, CheckerboardShownAt800x600IsFlatGreyAndThePlatformShrinksAloneWhereItPrefilters) {
+    SetWorkArea(800, 600);
     const bool platformPrefilters = win::ShrinkPrefilters();
-    const ForcedCapability prefilters(Capability::ShrinkPrefilters, true);
-    // The platform's own shrink alone: grey where it prefilters, black and
-    // white where it samples (Wine's).
-    EXPECT_EQ(Deviation(ShownCheckerboard(), 2) < 8.0, platformPrefilters);
+    for (const bool forced : {false, true}) {
+        std::optional<ForcedCapability> platformAlone;
+        if (forced) platformAlone.emplace(Capability::ShrinkPrefilters, true);
+        ShowPicture(win::PictureFromBitmap(MakeBitmap(4000, 3000, Checkerboard)));
+        const Pixels shown = ReadPixels(probe.view.GetPicture());
+        ASSERT_TRUE(shown.width == 800 && shown.height == 600);
+        EXPECT_EQ(Deviation(shown) < 8.0, !forced || platformPrefilters) << forced;
+        if (!forced) EXPECT_TRUE(Near(shown.at(400, 300), RGB(128, 128, 128), 8));
+    }
 }
 
 class ResizePrefilterTest : public ::testing::Test {
@@ -54,7 +64,8 @@ protected:
     static std::vector<COLORREF> Resized(const Picture& source, int width, int height, bool keepAspect,
                                          bool prefilters) {
         const ForcedCapability forced(Capability::ShrinkPrefilters, prefilters);
-        return ReadPixels(win::ResizePicture(source.Handle(), source.Kind(), width, height, kWhite, keepAspect))
+        return ReadPixels(
+                   win::ResizePicture(source.Handle(), source.Kind(), width, height, kWhite, keepAspect))
             .values;
     }
 
@@ -62,11 +73,11 @@ protected:
 };
 
 TEST_F(ResizePrefilterTest, DrawingLandsExactlyWhereGdiPlusAlonePutsIt) {
-    struct Case {
+    // The drawn size and place are the core's; the reduced copy must not move them.
+    const struct {
         int sourceWidth, sourceHeight, width, height;
         bool keepAspect;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {4000, 3000, 300, 100, true},   // 133 x 100 at (84, 0)
         {4000, 3000, 200, 200, true},   // 200 x 150 at (0, 25)
         {1000, 4000, 301, 99, true},    // narrow: strips left and right
@@ -74,7 +85,7 @@ TEST_F(ResizePrefilterTest, DrawingLandsExactlyWhereGdiPlusAlonePutsIt) {
         {4000, 3000, 200, 200, false},  // stretched over the whole canvas
         {3000, 100, 250, 90, false},    // reduced across only
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         const Picture source = SolidPicture(c.sourceWidth, c.sourceHeight, RGB(200, 30, 30));
         EXPECT_TRUE(Resized(source, c.width, c.height, c.keepAspect, false) ==
                     Resized(source, c.width, c.height, c.keepAspect, true))
@@ -88,97 +99,49 @@ COLORREF Quadrants(int x, int y) {
     return colours[(x >= 600 ? 1 : 0) + (y >= 400 ? 2 : 0)];
 }
 
-// The same quadrants in a bitmap of another storage: bottom-up or 24-bit DIB
-// sections, and a bitmap in the screen's format.
+// The same quadrants in a bitmap of another storage: a bottom-up or 24-bit
+// DIB section, or a bitmap in the screen's format.
 win::UniqueHbitmap QuadrantsStoredAs(int height, int bitCount, bool screenFormat) {
-    constexpr int kWidth = 1200, kHeight = 800;
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = kWidth;
-    info.bmiHeader.biHeight = height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = static_cast<WORD>(bitCount);
-    std::vector<uint32_t> top(kWidth * kHeight);
-    for (int y = 0; y < kHeight; ++y) {
-        for (int x = 0; x < kWidth; ++x) {
-            const COLORREF c = Quadrants(x, y);
-            top[y * kWidth + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-        }
-    }
-    // SetDIBits takes the rows from the top when told the height is negative.
-    BITMAPINFO topDown = info;
-    topDown.bmiHeader.biHeight = -kHeight;
-    topDown.bmiHeader.biBitCount = 32;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), 1200, height, 1, static_cast<WORD>(bitCount)}};
+    void* bits = nullptr;
     const win::UniqueScreenDc screen(::GetDC(nullptr));
-    win::UniqueHbitmap bitmap;
-    if (screenFormat) {
-        bitmap.reset(::CreateCompatibleBitmap(screen.get(), kWidth, kHeight));
-    } else {
-        void* bits = nullptr;
-        bitmap.reset(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    }
-    ::SetDIBits(screen.get(), bitmap.get(), 0, kHeight, top.data(), &topDown, DIB_RGB_COLORS);
-    return bitmap;
+    win::UniqueHbitmap stored(screenFormat
+                                  ? ::CreateCompatibleBitmap(screen.get(), 1200, 800)
+                                  : ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const win::UniqueHbitmap drawn = MakeBitmap(1200, 800, Quadrants);
+    const win::UniqueHdc from(::CreateCompatibleDC(nullptr)), to(::CreateCompatibleDC(nullptr));
+    const win::SelectGuard useDrawn(from.get(), drawn.get()), useStored(to.get(), stored.get());
+    ::BitBlt(to.get(), 0, 0, 1200, 800, from.get(), 0, 0, SRCCOPY);
+    return stored;
 }
 
 TEST_F(ResizePrefilterTest, EveryStorageOfABitmapIsReadTheRightWayUp) {
     const Picture topDown = win::PictureFromBitmap(MakeBitmap(1200, 800, Quadrants));
     const auto expected = Resized(topDown, 300, 200, true, false);
-    {
-        const Pixels pixels{300, 200, expected};
-        EXPECT_TRUE(Near(pixels.at(10, 10), RGB(250, 0, 0)));
-        EXPECT_TRUE(Near(pixels.at(290, 10), RGB(0, 250, 0)));
-        EXPECT_TRUE(Near(pixels.at(10, 190), RGB(0, 0, 250)));
-        EXPECT_TRUE(Near(pixels.at(290, 190), RGB(250, 250, 0)));
-    }
-    struct Storage {
+    const Pixels pixels{300, 200, expected};
+    EXPECT_TRUE(Near(pixels.at(10, 10), Quadrants(0, 0)) && Near(pixels.at(290, 10), Quadrants(1199, 0)) &&
+                Near(pixels.at(10, 190), Quadrants(0, 799)) &&
+                Near(pixels.at(290, 190), Quadrants(1199, 799)));
+    const struct {
         const char* name;
         int height, bitCount;
         bool screenFormat;
-    };
-    const Storage storages[] = {
-        {"bottom-up 32-bit", 800, 32, false}, {"top-down 24-bit", -800, 24, false},
-        {"bottom-up 24-bit", 800, 24, false}, {"screen format", 800, 32, true}};
-    for (const Storage& storage : storages) {
+    } storages[] = {{"bottom-up 32-bit", 800, 32, false},
+                    {"top-down 24-bit", -800, 24, false},
+                    {"bottom-up 24-bit", 800, 24, false},
+                    {"screen format", 800, 32, true}};
+    for (const auto& storage : storages) {
         const Picture picture =
             win::PictureFromBitmap(QuadrantsStoredAs(storage.height, storage.bitCount, storage.screenFormat));
         EXPECT_TRUE(Resized(picture, 300, 200, true, false) == expected) << storage.name;
     }
 }
 
-SIZE ImageSize(const win::ScaleSource& source) {
-    UINT width = 0, height = 0;
-    Gdiplus::DllExports::GdipGetImageWidth(source.image.get(), &width);
-    Gdiplus::DllExports::GdipGetImageHeight(source.image.get(), &height);
-    return {static_cast<LONG>(width), static_cast<LONG>(height)};
-}
-
-TEST_F(ResizePrefilterTest, ReducesToTheDrawnSize) {
-    const win::UniqueHbitmap bitmap = MakeBitmap(4000, 3000, Checkerboard);
-    // Drawn at 133 x 100 on a 300 x 100 canvas.
-    const win::ScaleSource reduced = win::ReducedBitmap(bitmap.get(), 300, 100, true);
-    ASSERT_TRUE(reduced.image);
-    EXPECT_EQ(ImageSize(reduced).cx, 133);
-    EXPECT_EQ(ImageSize(reduced).cy, 100);
-    EXPECT_EQ(reduced.width, 4000) << "the drawing is laid out for the photo";
-    EXPECT_EQ(reduced.height, 3000);
-    // Stretched without proportions: each side on its own, never enlarged.
-    const win::ScaleSource stretched = win::ReducedBitmap(bitmap.get(), 5000, 100, false);
-    ASSERT_TRUE(stretched.image);
-    EXPECT_EQ(ImageSize(stretched).cx, 4000);
-    EXPECT_EQ(ImageSize(stretched).cy, 100);
-    // Drawn at its size or larger: nothing to reduce.
-    EXPECT_FALSE(win::ReducedBitmap(bitmap.get(), 4000, 3000, true).image);
-    EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
-}
-
 // Noise, so that any resampling of the reduced copy would show.
 COLORREF Noise(int x, int y) {
-    uint32_t h = static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u;
-    h ^= h >> 13;
-    h *= 0x5BD1E995u;
-    h ^= h >> 15;
-    return h & 0xFFFFFF;
+    const uint32_t h =
+        (static_cast<uint32_t>(x) * 73856093u ^ static_cast<uint32_t>(y) * 19349663u) * 0x5BD1E995u;
+    return (h ^ h >> 15) & 0xFFFFFF;
 }
 
 TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
@@ -189,6 +152,111 @@ TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
     std::vector<COLORREF> expected;
     for (uint32_t p : reduced.pixels) expected.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     EXPECT_TRUE(Resized(noise, 400, 300, true, false) == expected);
+    // Drawn at its size or larger: nothing to reduce.
+    EXPECT_FALSE(
+        win::ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle())), 1000, 750, true)
+            .image);
+    EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
+}
+
+// ResizePicture on each kind of picture the runtime holds, checked pixel by
+// pixel: the drawing where the centred rectangle says, white strips beside it.
+constexpr COLORREF kRed = RGB(220, 20, 20);
+
+using ResizePictureTest = ResizePrefilterTest;
+
+TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRound) {
+    constexpr COLORREF kBlue = RGB(20, 20, 220);
+    // 400 x 300, left half red, right half blue.
+    const Picture source =
+        win::PictureFromBitmap(MakeBitmap(400, 300, [](int x, int) { return x < 200 ? kRed : kBlue; }));
+    const struct {
+        int width, height;
+        bool keepAspect;
+        std::vector<std::tuple<int, int, COLORREF>> spots;  // x, y, colour
+    } cases[] = {
+        // A 133 x 100 drawing at (84, 0), white strips beside it.
+        {300, 100, true, {{82, 50, kWhite}, {86, 50, kRed}, {214, 50, kBlue}, {218, 50, kWhite}}},
+        {300, 100, true, {{120, 0, kRed}, {120, 99, kRed}}},  // the full height
+        {200, 200, false, {{1, 1, kRed}, {198, 198, kBlue}}},
+    };
+    for (const auto& c : cases) {
+        const Picture result =
+            win::ResizePicture(source.Handle(), source.Kind(), c.width, c.height, kWhite, c.keepAspect);
+        ASSERT_EQ(result.Kind(), PictureKind::Bitmap);
+        const auto pixels = ReadPixels(result);
+        ASSERT_TRUE(pixels.width == c.width && pixels.height == c.height);
+        for (const auto& [x, y, colour] : c.spots)
+            EXPECT_TRUE(Near(pixels.at(x, y), colour))
+                << c.width << "x" << c.height << " at " << x << "," << y;
+    }
+    EXPECT_TRUE(Near(ReadPixels(source).at(399, 299), kBlue)) << "the source is left as it was";
+}
+
+TEST_F(ResizePictureTest, IconBecomesABitmap) {
+    const HICON icon = ::LoadIconW(nullptr, IDI_EXCLAMATION);
+    const Picture result = win::ResizePicture(HandleToULong(icon), PictureKind::Icon, 64, 64, kWhite, true);
+    ASSERT_EQ(result.Kind(), PictureKind::Bitmap);
+    const auto pixels = ReadPixels(result);
+    EXPECT_GT(std::count_if(pixels.values.begin(), pixels.values.end(),
+                            [](COLORREF c) { return !Near(c, kWhite, 30); }),
+              200)
+        << "the icon was drawn";
+}
+
+// Records a red rectangle without outline into a metafile being made.
+void RecordRedRectangle(HDC dc, int right, int bottom) {
+    const win::UniqueHbrush brush(::CreateSolidBrush(kRed));
+    const win::SelectGuard useBrush(dc, brush.get());
+    const win::SelectGuard noPen(dc, ::GetStockObject(NULL_PEN));
+    ::Rectangle(dc, 0, 0, right, bottom);
+}
+
+// Both kinds of metafile are played into a bitmap: the enhanced one at its
+// proportions (20 x 10 mm, white above and below), the old one stretched.
+TEST_F(ResizePictureTest, MetafilesArePlayedIntoTheCanvas) {
+    RECT frame{0, 0, 2000, 1000};  // HIMETRIC
+    const HDC emfRecorder = ::CreateEnhMetaFileW(nullptr, nullptr, &frame, nullptr);
+    RecordRedRectangle(emfRecorder, 76, 38);
+    const HENHMETAFILE emf = ::CloseEnhMetaFile(emfRecorder);
+    const HDC wmfRecorder = ::CreateMetaFileW(nullptr);
+    ::SetWindowExtEx(wmfRecorder, 100, 100, nullptr);
+    RecordRedRectangle(wmfRecorder, 101, 101);
+    const HMETAFILE wmf = ::CloseMetaFile(wmfRecorder);
+    const Picture inEmf =
+        win::ResizePicture(HandleToULong(emf), PictureKind::EnhancedMetafile, 200, 200, kWhite, true);
+    const Picture inWmf =
+        win::ResizePicture(HandleToULong(wmf), PictureKind::Metafile, 120, 80, kWhite, false);
+    ::DeleteEnhMetaFile(emf);
+    ::DeleteMetaFile(wmf);
+    ASSERT_TRUE(inEmf && inWmf);
+    EXPECT_EQ(inWmf.Kind(), PictureKind::Bitmap);
+    const auto emfPixels = ReadPixels(inEmf), wmfPixels = ReadPixels(inWmf);
+    EXPECT_TRUE(Near(emfPixels.at(100, 2), kWhite) && Near(emfPixels.at(100, 100), kRed, 40));
+    EXPECT_TRUE(wmfPixels.width == 120 && wmfPixels.height == 80);
+    EXPECT_GT(std::count_if(wmfPixels.values.begin(), wmfPixels.values.end(),
+                            [](COLORREF c) { return Near(c, kRed, 40); }),
+              120 * 80 / 4)
+        << "the rectangle was played into the canvas";
+}
+
+TEST_F(ResizePictureTest, NoPictureKindGivesNoPicture) {
+    const Picture source = SolidPicture(10, 10, kRed);
+    EXPECT_FALSE(win::ResizePicture(source.Handle(), PictureKind::None, 10, 10, kWhite, true));
+    EXPECT_FALSE(win::ResizePicture(0, PictureKind::Bitmap, 10, 10, kWhite, true))
+        << "no image from handle 0";
+}
+
+TEST_F(ResizePictureTest, MetafileTooLargeForItsHeaderRaisesOverflow) {
+    HDC recorder = ::CreateMetaFileW(nullptr);
+    const HMETAFILE wmf = ::CloseMetaFile(recorder);
+    try {
+        win::ResizePicture(HandleToULong(wmf), PictureKind::Metafile, 40000, 10, kWhite, true);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number, kErrOverflow);
+    }
+    ::DeleteMetaFile(wmf);
 }
 
 }  // namespace

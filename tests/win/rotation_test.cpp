@@ -1,7 +1,10 @@
 // Quarter turns of the photo in the main window: where each pixel lands, the
-// photo and the view afterwards, and a turn that cannot be made.
+// photo and the view afterwards, PlgBlt's part and its probe, and a turn
+// that cannot be made.
+#include <tuple>
 #include <vector>
 
+#include "core/imaging/quarter_turn.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "main_window_fixture.h"
@@ -18,19 +21,6 @@ constexpr COLORREF kRed = RGB(255, 0, 0);
 // Every pixel of the 400 x 300 photo differs from every other.
 COLORREF Unique(int x, int y) { return RGB(x & 0xFF, y & 0xFF, (x >> 8) | ((y >> 8) << 2)); }
 
-// The picture turned a quarter, by index: a left turn takes the upper-left
-// pixel to the lower left, a right turn to the upper right.
-Pixels Turned(const Pixels& from, bool left) {
-    Pixels to{from.height, from.width, std::vector<COLORREF>(from.values.size())};
-    for (int y = 0; y < to.height; ++y) {
-        for (int x = 0; x < to.width; ++x) {
-            to.values[static_cast<size_t>(y) * to.width + x] =
-                left ? from.at(from.width - 1 - y, x) : from.at(y, from.height - 1 - x);
-        }
-    }
-    return to;
-}
-
 class RotationTest : public Form1Test {
 protected:
     void SetUp() override {
@@ -40,36 +30,33 @@ protected:
     }
 
     Pixels Photo() const { return ReadPixels(probe.photo.picture); }
+
+    // Turns the photo; whether every pixel went where the core's quarter-turn
+    // arithmetic sends it.
+    bool TurnedAsTheCoreTurns(bool left) {
+        const Pixels before = Photo();
+        std::vector<COLORREF> expected(before.values.size());
+        QuarterTurnPixels(left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
+                          before.height, reinterpret_cast<uint32_t*>(expected.data()));
+        left ? form.RotateCCW() : form.RotateCW();
+        return Photo().values == expected && Photo().width == before.height;
+    }
 };
 
+// The view and the panel follow the turned photo; the placeholder turns as
+// a copy, itself left as it was.
 TEST_F(RotationTest, EachTurnMovesEveryPixelAQuarterAndTheViewFollows) {
-    struct Case {
-        const char* turns;  // L: left, R: right
-        bool placeholder;
-    };
-    const Case cases[] = {{"L", false}, {"R", false}, {"LR", false}, {"LLLL", false},
-                          {"RRRR", false}, {"L", true}};
-    for (const Case& c : cases) {
-        if (c.placeholder) {
-            form.SetNoImage();
-        } else {
-            ShowPicture(win::PictureFromBitmap(MakeBitmap(400, 300, Unique)));
-        }
+    const struct { bool left, placeholder; } cases[] = {{true, false}, {false, false}, {true, true}};
+    for (const auto& c : cases) {
+        if (c.placeholder) form.SetNoImage();
         const std::vector<COLORREF> placeholder = ReadPixels(probe.placeholder.picture).values;
-        Pixels expected = Photo();
-        for (const char* turn = c.turns; *turn; ++turn) {
-            *turn == 'L' ? form.RotateCCW() : form.RotateCW();
-            expected = Turned(expected, *turn == 'L');
-        }
+        EXPECT_TRUE(TurnedAsTheCoreTurns(c.left)) << c.left << c.placeholder;
         const Pixels turned = Photo();
-        ASSERT_EQ(turned.width, expected.width) << c.turns;
-        EXPECT_TRUE(turned.values == expected.values) << c.turns;
-        EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX()) << c.turns;
-        EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY()) << c.turns;
-        EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height)) << c.turns;
+        EXPECT_DOUBLE_EQ(probe.photo.width, turned.width * win::TwipsPerPixelX());
+        EXPECT_DOUBLE_EQ(probe.photo.height, turned.height * win::TwipsPerPixelY());
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(turned.width, turned.height));
         const RECT view = ViewRect();
-        EXPECT_EQ(view.right - view.left, turned.width) << c.turns;
-        EXPECT_EQ(view.bottom - view.top, turned.height) << c.turns;
+        EXPECT_TRUE(view.right - view.left == turned.width && view.bottom - view.top == turned.height);
         EXPECT_TRUE(ReadPixels(probe.placeholder.picture).values == placeholder) << "the placeholder itself";
     }
 }
@@ -79,15 +66,10 @@ win::Picture HalfRedIcon() {
     constexpr int kSide = 16;
     const win::UniqueHbitmap colour = MakeBitmap(kSide, kSide, [](int x, int) { return x < 8 ? kRed : 0; });
     BYTE rightHalfTransparent[kSide * 2];  // rows of 16 bits: 8 opaque (0), then 8 transparent (1)
-    for (int row = 0; row < kSide; ++row) {
-        rightHalfTransparent[2 * row] = 0x00;
-        rightHalfTransparent[2 * row + 1] = 0xFF;
-    }
+    for (int i = 0; i < kSide * 2; ++i) rightHalfTransparent[i] = i % 2 ? 0xFF : 0x00;
     const win::UniqueHbitmap mask(::CreateBitmap(kSide, kSide, 1, 1, rightHalfTransparent));
     ICONINFO info{TRUE, 0, 0, mask.get(), colour.get()};
-    PICTDESC description{};
-    description.cbSizeofstruct = sizeof description;
-    description.picType = PICTYPE_ICON;
+    PICTDESC description{sizeof description, PICTYPE_ICON};
     description.icon.hicon = ::CreateIconIndirect(&info);
     win::ComPtr<IPicture> picture;
     ::OleCreatePictureIndirect(&description, IID_IPicture, TRUE, picture.put_void());
@@ -98,61 +80,50 @@ TEST_F(RotationTest, IconIsDrawnOnWhiteAndTurned) {
     probe.photo.SetPicture(HalfRedIcon());
     form.RotateCW();
     const Pixels turned = Photo();
-    ASSERT_EQ(turned.width, 16);
-    EXPECT_EQ(probe.photo.picture.Kind(), win::PictureKind::Bitmap);
+    ASSERT_EQ(probe.photo.picture.Kind(), win::PictureKind::Bitmap);
     EXPECT_EQ(turned.at(8, 3), kRed) << "the left half went up";
     EXPECT_EQ(turned.at(8, 12), form.kViewBackground) << "the transparent half is white";
 }
 
-struct BlitCall {
-    POINT points[3];
-    int width, height;
-};
-std::vector<BlitCall> blitCalls;
+// Each call's three corners, then the source's width and height.
+std::vector<std::vector<int>> blitCalls;
 
-BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* points, HDC source, int x, int y, int width, int height,
+BOOL WINAPI RecordingPlgBlt(HDC target, const POINT* p, HDC source, int x, int y, int width, int height,
                             HBITMAP mask, int maskX, int maskY) {
-    blitCalls.push_back({{points[0], points[1], points[2]}, width, height});
-    return ::PlgBlt(target, points, source, x, y, width, height, mask, maskX, maskY);
+    blitCalls.push_back({p[0].x, p[0].y, p[1].x, p[1].y, p[2].x, p[2].y, width, height});
+    return ::PlgBlt(target, p, source, x, y, width, height, mask, maskX, maskY);
 }
 
 BOOL WINAPI FailingPlgBlt(HDC, const POINT*, HDC, int, int, int, int, HBITMAP, int, int) { return FALSE; }
 
+// PlgBlt alone turns the photo exactly where the platform probe found that
+// it does (not Wine's): the probe agrees with a measurement of its own.
 TEST_F(RotationTest, WherePlgBltTurnsItGetsTheCornersOfTheTurnedRectangle) {
+    const bool platformTurns = win::PlgBltTurns();
     const win::ForcedCapability turns(win::Capability::PlgBltTurns, true);
     const win::ReplacedPlgBlt recording(&RecordingPlgBlt);
     blitCalls.clear();
-    form.RotateCCW();
-    form.RotateCW();  // from the 300 x 400 result of the first
-    const BlitCall expected[] = {{{{0, 400}, {0, 0}, {300, 400}}, 400, 300},
-                                 {{{400, 0}, {400, 300}, {0, 0}}, 300, 400}};
-    ASSERT_EQ(blitCalls.size(), std::size(expected));
-    for (size_t i = 0; i < blitCalls.size(); ++i) {
-        for (int corner = 0; corner < 3; ++corner) {
-            EXPECT_EQ(blitCalls[i].points[corner].x, expected[i].points[corner].x) << i << "," << corner;
-            EXPECT_EQ(blitCalls[i].points[corner].y, expected[i].points[corner].y) << i << "," << corner;
-        }
-        EXPECT_EQ(blitCalls[i].width, expected[i].width) << i;
-        EXPECT_EQ(blitCalls[i].height, expected[i].height) << i;
-    }
+    const bool left = TurnedAsTheCoreTurns(true);
+    const bool right = TurnedAsTheCoreTurns(false);  // from the 300 x 400 result of the first
+    EXPECT_EQ(blitCalls, (std::vector<std::vector<int>>{{0, 400, 0, 0, 300, 400, 400, 300},
+                                                        {400, 0, 400, 300, 0, 0, 300, 400}}));
+    EXPECT_EQ(left && right, platformTurns);
 }
 
 // A right turn raises `error` and leaves the photo and its view as they were.
 void ExpectFailedTurn(win::Form1& form, const win::MainWindowProbe& probe, int32_t error) {
-    const OLE_HANDLE handle = probe.photo.picture.Handle();
-    const double width = probe.photo.width;
-    const std::vector<COLORREF> pixels = ReadPixels(probe.photo.picture).values;
-    const std::wstring panel = probe.statusBar.PanelText(2);
+    const auto state = [&] {
+        return std::make_tuple(probe.photo.picture.Handle(), probe.photo.width,
+                               ReadPixels(probe.photo.picture).values, probe.statusBar.PanelText(2));
+    };
+    const auto before = state();
     try {
         form.RotateCW();
         ADD_FAILURE() << "no error";
     } catch (const RuntimeError& e) {
         EXPECT_EQ(e.number, error);
     }
-    EXPECT_EQ(probe.photo.picture.Handle(), handle);
-    EXPECT_DOUBLE_EQ(probe.photo.width, width);
-    EXPECT_TRUE(ReadPixels(probe.photo.picture).values == pixels);
-    EXPECT_EQ(probe.statusBar.PanelText(2), panel);
+    EXPECT_TRUE(state() == before);
 }
 
 TEST_F(RotationTest, TurnThatCannotBeMadeRaisesAndLeavesThePhotoAsItWas) {
@@ -165,6 +136,21 @@ TEST_F(RotationTest, TurnThatCannotBeMadeRaisesAndLeavesThePhotoAsItWas) {
     probe.photo.width = 40000 * win::TwipsPerPixelX();
     probe.photo.height = 30000 * win::TwipsPerPixelY();
     ExpectFailedTurn(form, probe, kErrOutOfMemory);
+}
+
+TEST(ForcedCapability, HoldsWhileItLivesAndForItsProbeAlone) {
+    using win::Capability;
+    const bool turns = win::PlgBltTurns(), prefilters = win::ShrinkPrefilters();
+    {
+        const win::ForcedCapability capable(Capability::PlgBltTurns, true);
+        {
+            const win::ForcedCapability lacking(Capability::PlgBltTurns, false);
+            EXPECT_FALSE(win::PlgBltTurns());
+        }
+        EXPECT_TRUE(win::PlgBltTurns()) << "the outer answer again";
+        EXPECT_EQ(win::ShrinkPrefilters(), prefilters);
+    }
+    EXPECT_EQ(win::PlgBltTurns(), turns) << "the measured answer again";
 }
 
 }  // namespace

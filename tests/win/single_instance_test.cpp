@@ -1,15 +1,20 @@
 // A later start of the program: how it finds the running instance through
 // that instance's application window, hands over its command line and brings
-// the running main window forward.
-#include <windows.h>
+// the running main window forward; and the running instance opening the
+// handed photo only once a modal loop has ended.
+#include "win/app/single_instance.h"
 
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <optional>
 #include <string>
 
+#include "core/main_window/status_texts.h"
 #include "core/runtime/product.h"
-#include "win/app/single_instance.h"
+#include "main_window_fixture.h"
+#include "test_files.h"
+#include "win/app/startup.h"
 #include "win/runtime/application.h"
 #include "win/runtime/application_window.h"
 #include "win/runtime/unique_any.h"
@@ -54,7 +59,6 @@ TEST_F(SecondStartTest, FindsTheRunningMainWindowWhateverLiesAboveItsApplication
     EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
     // Renamed before the search, so that the search found the other one.
     EXPECT_EQ(win::App().Title, kLeavingTitle);
-    EXPECT_EQ(win::FindApplicationWindow(kLeavingTitle), win::App().Window()->hwnd());
     EXPECT_EQ(win::FindApplicationWindow(kTitle), running.hwnd());
 }
 
@@ -82,18 +86,13 @@ TEST_F(SecondStartTest, MaximisedWindowStaysMaximisedAndABusyOneShowsItsDialog) 
     EXPECT_EQ(::GetForegroundWindow(), dialog.get());
 }
 
-TEST_F(SecondStartTest, WithoutARunningInstanceNothingComesForward) {
+TEST_F(SecondStartTest, WithoutARunningMainWindowNothingComesForwardYetARunningInstanceGetsTheCommandLine) {
     const auto other = ShownWindow(L"another program");
     ::SetForegroundWindow(other.get());
-    win::ShowPrevInstance();
-    EXPECT_EQ(::GetForegroundWindow(), other.get());
+    win::ShowPrevInstance();  // no running instance at all
     EXPECT_EQ(win::App().Title, kLeavingTitle);
-}
-
-TEST_F(SecondStartTest, RunningInstanceWithoutAMainWindowYetStillGetsTheCommandLine) {
-    win::ApplicationWindow running(kTitle);
-    const auto other = ShownWindow(L"another program");
-    ::SetForegroundWindow(other.get());
+    win::App().SetTitle(kTitle);
+    win::ApplicationWindow running(kTitle);  // one without a main window yet
     win::ShowPrevInstance();
     EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
     EXPECT_EQ(::GetForegroundWindow(), other.get());
@@ -103,17 +102,14 @@ TEST(RunningInstance, IsSeenByTheNextStartUntilItEnds) {
     {
         const win::RunningInstance first;
         EXPECT_FALSE(win::App().PrevInstance());
-        ASSERT_NE(win::App().Window(), nullptr);
-        EXPECT_EQ(win::FindApplicationWindow(kTitle), win::App().Window()->hwnd());
-        EXPECT_FALSE(::IsWindowVisible(win::App().Window()->hwnd()));
+        const HWND window = win::FindApplicationWindow(kTitle);
+        EXPECT_TRUE(window && window == win::App().Window()->hwnd() && !::IsWindowVisible(window));
         // Another process's mark, as a later start sees the first one's.
         const win::UniqueKernelHandle othersMark(
             ::OpenMutexW(SYNCHRONIZE, FALSE, L"Tessaly Photo Resizer is running"));
         EXPECT_TRUE(othersMark);
     }
-    EXPECT_EQ(win::App().Window(), nullptr);
-    EXPECT_EQ(win::FindApplicationWindow(kTitle), nullptr);
-    EXPECT_FALSE(win::App().PrevInstance());
+    EXPECT_TRUE(!win::App().Window() && !win::FindApplicationWindow(kTitle) && !win::App().PrevInstance());
 
     const win::UniqueKernelHandle runningMark(
         ::CreateMutexW(nullptr, FALSE, L"Tessaly Photo Resizer is running"));
@@ -143,7 +139,6 @@ TEST(ApplicationWindow, KeepsTheNewestHandedCommandLineAndWakesTheLoop) {
 
 TEST(ApplicationWindow, PointsAtTheMainWindowWhileThatExists) {
     win::ApplicationWindow window(kTitle);
-    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
     auto mainWindow = ShownWindow(L"main");
     window.SetMainWindow(mainWindow.get());
     EXPECT_EQ(win::MainWindowOf(window.hwnd()), mainWindow.get());
@@ -151,7 +146,40 @@ TEST(ApplicationWindow, PointsAtTheMainWindowWhileThatExists) {
     EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
     window.SetMainWindow(mainWindow.get());
     mainWindow.reset();
-    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr);
+    EXPECT_EQ(win::MainWindowOf(window.hwnd()), nullptr) << "once the main window is gone";
+}
+
+// Stands in for a command whose modal dialog runs its own message loop: the
+// later start hands its photo over while that loop runs.
+std::wstring g_handedCommandLine, g_resolutionInside;
+win::StatusBar* g_statusBar = nullptr;
+
+void CALLBACK ModalCommand(HWND, UINT, UINT_PTR timer, DWORD) {
+    ::KillTimer(nullptr, timer);
+    win::HandCommandLine(win::App().Window()->hwnd(), g_handedCommandLine);
+    MSG nested;
+    while (::PeekMessageW(&nested, nullptr, 0, 0, PM_REMOVE)) ::DispatchMessageW(&nested);
+    g_resolutionInside = g_statusBar->PanelText(2);
+    ::PostQuitMessage(0);
+}
+
+using HandedPhotoTest = Form1Test;
+
+TEST_F(HandedPhotoTest, OpensFromTheMessageLoopOnlyOnceTheModalLoopHasEnded) {
+    const TempFolder folder;
+    const std::wstring photo = folder.File(L"handed photo.bmp");
+    WritePhoto(photo, 320, 200, L"image/bmp");
+    SetWorkArea(800, 600);
+    form.SetNoImage();
+    const win::RunningInstance instance;
+    g_handedCommandLine = L"\"" + photo + L"\"";
+    g_statusBar = &probe.statusBar;
+    ::SetTimer(nullptr, 0, 0, &ModalCommand);
+
+    win::RunMessageLoop();
+
+    EXPECT_EQ(g_resolutionInside, PhotoResolutionText(355, 296)) << "the placeholder still";
+    EXPECT_EQ(ShownResolution(), PhotoResolutionText(320, 200));
 }
 
 }  // namespace

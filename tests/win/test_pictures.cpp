@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdlib>
 
 namespace tpr::test {
@@ -11,40 +10,17 @@ namespace tpr::test {
 Pixels ReadPixels(HBITMAP bitmap) {
     BITMAP info{};
     ::GetObjectW(bitmap, sizeof info, &info);
-    Pixels result;
-    result.width = info.bmWidth;
-    result.height = info.bmHeight;
-    BITMAPINFO header{};
-    header.bmiHeader.biSize = sizeof header.bmiHeader;
-    header.bmiHeader.biWidth = info.bmWidth;
-    header.bmiHeader.biHeight = -info.bmHeight;
-    header.bmiHeader.biPlanes = 1;
-    header.bmiHeader.biBitCount = 32;
+    Pixels result{info.bmWidth, info.bmHeight};
+    BITMAPINFO header{{sizeof(BITMAPINFOHEADER), info.bmWidth, -info.bmHeight, 1, 32}};
     std::vector<uint32_t> raw(static_cast<size_t>(info.bmWidth) * info.bmHeight);
     const win::UniqueScreenDc screen(::GetDC(nullptr));
     ::GetDIBits(screen.get(), bitmap, 0, info.bmHeight, raw.data(), &header, DIB_RGB_COLORS);
-    result.values.reserve(raw.size());
     for (uint32_t p : raw) result.values.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     return result;
 }
 
 Pixels ReadPixels(const win::Picture& picture) {
     return ReadPixels(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle())));
-}
-
-double Deviation(const Pixels& pixels, int margin) {
-    double sum = 0, squares = 0;
-    int count = 0;
-    for (int y = margin; y < pixels.height - margin; ++y) {
-        for (int x = margin; x < pixels.width - margin; ++x) {
-            const double level = GetGValue(pixels.at(x, y));
-            sum += level;
-            squares += level * level;
-            ++count;
-        }
-    }
-    const double mean = sum / count;
-    return std::sqrt(squares / count - mean * mean);
 }
 
 bool Near(COLORREF a, COLORREF b, int tolerance) {

@@ -15,18 +15,13 @@ namespace tpr::test {
 // A 32-bit top-down bitmap filled by fill(x, y) -> COLORREF.
 template <class Fill>
 win::UniqueHbitmap MakeBitmap(int width, int height, Fill fill) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
+    BITMAPINFO info{{sizeof(BITMAPINFOHEADER), width, -height, 1, 32}};
     void* bits = nullptr;
     win::UniqueHbitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     auto* pixels = static_cast<uint32_t*>(bits);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
-            const COLORREF c = fill(x, y);
+            const COLORREF c = fill(x, y);  // 0x00BBGGRR into 0x00RRGGBB
             pixels[y * width + x] = (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c);
         }
     }
@@ -47,10 +42,6 @@ struct Pixels {
 
 Pixels ReadPixels(HBITMAP bitmap);
 Pixels ReadPixels(const win::Picture& picture);
-
-// Standard deviation of the green channel inside a border of `margin`
-// pixels: near 0 for flat grey, 127.5 for black and white in equal parts.
-double Deviation(const Pixels& pixels, int margin);
 
 // Colours that differ by at most tolerance in every channel.
 bool Near(COLORREF a, COLORREF b, int tolerance = 8);
