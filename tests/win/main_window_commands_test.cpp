@@ -1,10 +1,13 @@
-// The work-area presets, the hidden toolbar's record of them, and the first
-// activation. (The quality kept in the settings store: end to end.)
+// The work-area presets, the hidden toolbar's record of them, the first
+// activation, and the end of the Windows session. (The quality kept in the
+// settings store at a close: end to end.)
 #include <string>
 
 #include "core/main_window/status_texts.h"
 #include "main_window_fixture.h"
 #include "win/main_window/program_state.h"
+#include "win/runtime/application.h"
+#include "win/runtime/settings.h"
 #include "win/runtime/text.h"
 
 namespace tpr::test {
@@ -92,6 +95,15 @@ TEST_F(Form1Test, OnlyTheFirstActivationAppliesTheDefaultPreset) {
     ASSERT_EQ(::GetActiveWindow(), form.hwnd());
     PumpMessages();
     EXPECT_TRUE(MeasuredWorkArea().cx == dragged.cx && MeasuredWorkArea().cy == dragged.cy);
+}
+
+TEST_F(Form1Test, EndingTheSessionKeepsTheQualityAsACloseDoes) {
+    EXPECT_EQ(::SendMessageW(form.hwnd(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), TRUE);
+    win::Program().JpegQuality = 30;
+    ::SendMessageW(form.hwnd(), WM_ENDSESSION, FALSE, ENDSESSION_LOGOFF);  // the log-off was cancelled
+    EXPECT_EQ(win::GetSetting(win::App().Title, L"Settings", L"JpegQuality", L"none"), L"none");
+    ::SendMessageW(form.hwnd(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    EXPECT_EQ(win::GetSetting(win::App().Title, L"Settings", L"JpegQuality", L"none"), L"30");
 }
 
 }  // namespace
