@@ -36,14 +36,6 @@ std::wstring InCorpus(const std::wstring& name) {
     return path;
 }
 
-size_t CountOf(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
-    return count;
-}
-
-std::wstring Quoted(const std::wstring& path) { return L"\"" + path + L"\""; }
-
 // Saves what is shown through the Save dialog; the user answers Yes to the
 // overwrite question when the target exists.
 void SaveAs(const RunningProgram& program, const std::wstring& target) {

@@ -17,8 +17,10 @@
 namespace tpr::e2e {
 
 using test::ClassNameOf;
+using test::CountOf;
 using test::FileExists;
 using test::ImageFileSize;
+using test::Quoted;
 using test::ReadFileBytes;
 using test::TempFolder;
 using test::WaitUntil;

@@ -73,8 +73,6 @@ DWORD RunToItsEnd(std::wstring commandLine) {
     return exitCode;
 }
 
-std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
-
 }  // namespace
 
 std::wstring InstalledProgramPath() { return registeredProgram; }
@@ -87,7 +85,7 @@ TEST(Installer, InstallsOpensAPhotoFromOpenWithAndUninstallsCleanly) {
     const bool programsFolderExisted = e2e::FileExists(programsFolder);
     e2e::ClearSettings();
 
-    ASSERT_EQ(RunToItsEnd(Quoted(TPR_INSTALLER_PATH) + L" /S"), 0u);
+    ASSERT_EQ(RunToItsEnd(e2e::Quoted(TPR_INSTALLER_PATH) + L" /S"), 0u);
     EXPECT_TRUE(e2e::FileExists(installedProgram));
     EXPECT_TRUE(e2e::FileExists(shortcut));
     EXPECT_EQ(ReadText(kUninstallKey, L"DisplayName"), L"Tessaly Photo Resizer");
@@ -105,13 +103,13 @@ TEST(Installer, InstallsOpensAPhotoFromOpenWithAndUninstallsCleanly) {
     ASSERT_GT(command.size(), fileArgument.size());
     ASSERT_EQ(command.substr(command.size() - fileArgument.size()), fileArgument) << command;
     registeredProgram = command.substr(1, command.size() - fileArgument.size() - 2);
-    EXPECT_EQ(Quoted(registeredProgram), command.substr(0, command.size() - fileArgument.size()));
+    EXPECT_EQ(e2e::Quoted(registeredProgram), command.substr(0, command.size() - fileArgument.size()));
     EXPECT_EQ(registeredProgram, installedProgram);
     {
         e2e::TempFolder folder;
         const std::wstring photo = folder.File(L"Holiday photo.jpeg");
         e2e::WritePhoto(photo, 640, 480);
-        e2e::RunningProgram program(Quoted(photo));
+        e2e::RunningProgram program(e2e::Quoted(photo));
         ASSERT_TRUE(program.MainWindow());
         EXPECT_TRUE(e2e::WaitUntil(10000, [&] { return program.StatusText(2) == L"Photo resolution: 640x480  "; }))
             << program.StatusText(2);
@@ -119,8 +117,8 @@ TEST(Installer, InstallsOpensAPhotoFromOpenWithAndUninstallsCleanly) {
         // The running program holds its file: a silent install or uninstall
         // ends without touching it (exit code 2: stopped by the installer).
         const std::wstring refused[] = {
-            Quoted(TPR_INSTALLER_PATH) + L" /S",
-            Quoted(installFolder + L"\\uninstall.exe") + L" /S _?=" + installFolder,
+            e2e::Quoted(TPR_INSTALLER_PATH) + L" /S",
+            e2e::Quoted(installFolder + L"\\uninstall.exe") + L" /S _?=" + installFolder,
         };
         for (const std::wstring& run : refused) EXPECT_EQ(RunToItsEnd(run), 2u) << run;
         EXPECT_TRUE(e2e::FileExists(installedProgram));

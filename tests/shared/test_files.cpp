@@ -99,6 +99,12 @@ COLORREF ImageFilePixel(const std::wstring& path, int x, int y) {
     return colour.ToCOLORREF();
 }
 
+size_t CountOf(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + part.size())) ++count;
+    return count;
+}
+
 std::string ReadFileBytes(const std::wstring& path) {
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, 0, nullptr);

@@ -37,6 +37,10 @@ SIZE ImageFileSize(const std::wstring& path);
 COLORREF ImageFilePixel(const std::wstring& path, int x, int y);
 
 std::string ReadFileBytes(const std::wstring& path);
+// How often part stands in text, without overlaps.
+size_t CountOf(const std::string& text, const std::string& part);
+// The text in double quotes, as a command line wants a path with blanks.
+inline std::wstring Quoted(const std::wstring& text) { return L"\"" + text + L"\""; }
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 bool FileExists(const std::wstring& path);
 

@@ -131,12 +131,6 @@ void ExpectTextsFit(HWND dialog) {
     }
 }
 
-size_t CountOf(const std::string& text, const std::string& part) {
-    size_t count = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
-    return count;
-}
-
 void ErrorReportTest::SetUp() {
     err::ResetErrorFramework();
     err::ErrorServices services = win::ProgramErrorServices();

@@ -81,7 +81,6 @@ std::vector<std::wstring> ChildTexts(HWND window);
 void Click(HWND control);
 // Every text control of the shown dialog lies inside it, whole, overlapping none.
 void ExpectTextsFit(HWND dialog);
-size_t CountOf(const std::string& text, const std::string& part);
 
 // The program's error services around a log folder of the test's own; the
 // report dialog over the main window: end to end.

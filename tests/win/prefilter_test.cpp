@@ -193,17 +193,6 @@ TEST_F(ResizePictureTest, BitmapIsDrawnCentredOrOverTheWholeCanvasTheRightWayRou
     EXPECT_TRUE(Near(ReadPixels(source).at(399, 299), kBlue)) << "the source is left as it was";
 }
 
-TEST_F(ResizePictureTest, IconBecomesABitmap) {
-    const HICON icon = ::LoadIconW(nullptr, IDI_EXCLAMATION);
-    const Picture result = win::ResizePicture(HandleToULong(icon), PictureKind::Icon, 64, 64, kWhite, true);
-    ASSERT_EQ(result.Kind(), PictureKind::Bitmap);
-    const auto pixels = ReadPixels(result);
-    EXPECT_GT(std::count_if(pixels.values.begin(), pixels.values.end(),
-                            [](COLORREF c) { return !Near(c, kWhite, 30); }),
-              200)
-        << "the icon was drawn";
-}
-
 // Records a red rectangle without outline into a metafile being made.
 void RecordRedRectangle(HDC dc, int right, int bottom) {
     const win::UniqueHbrush brush(::CreateSolidBrush(kRed));
@@ -212,9 +201,21 @@ void RecordRedRectangle(HDC dc, int right, int bottom) {
     ::Rectangle(dc, 0, 0, right, bottom);
 }
 
-// Both kinds of metafile are played into a bitmap: the enhanced one at its
-// proportions (20 x 10 mm, white above and below), the old one stretched.
-TEST_F(ResizePictureTest, MetafilesArePlayedIntoTheCanvas) {
+// An icon and both kinds of metafile are played into a bitmap: the enhanced
+// one at its proportions (20 x 10 mm, white above and below), the old one
+// stretched; no picture gives none.
+TEST_F(ResizePictureTest, IconsAndMetafilesArePlayedIntoTheCanvas) {
+    const Picture inIcon = win::ResizePicture(HandleToULong(::LoadIconW(nullptr, IDI_EXCLAMATION)),
+                                              PictureKind::Icon, 64, 64, kWhite, true);
+    const auto iconPixels = ReadPixels(inIcon);
+    EXPECT_GT(std::count_if(iconPixels.values.begin(), iconPixels.values.end(),
+                            [](COLORREF c) { return !Near(c, kWhite, 30); }),
+              200)
+        << "the icon was drawn";
+    const Picture solid = SolidPicture(10, 10, kRed);
+    EXPECT_FALSE(win::ResizePicture(solid.Handle(), PictureKind::None, 10, 10, kWhite, true));
+    EXPECT_FALSE(win::ResizePicture(0, PictureKind::Bitmap, 10, 10, kWhite, true)) << "from handle 0";
+
     RECT frame{0, 0, 2000, 1000};  // HIMETRIC
     const HDC emfRecorder = ::CreateEnhMetaFileW(nullptr, nullptr, &frame, nullptr);
     RecordRedRectangle(emfRecorder, 76, 38);
@@ -230,7 +231,7 @@ TEST_F(ResizePictureTest, MetafilesArePlayedIntoTheCanvas) {
     ::DeleteEnhMetaFile(emf);
     ::DeleteMetaFile(wmf);
     ASSERT_TRUE(inEmf && inWmf);
-    EXPECT_EQ(inWmf.Kind(), PictureKind::Bitmap);
+    EXPECT_TRUE(inIcon.Kind() == PictureKind::Bitmap && inWmf.Kind() == PictureKind::Bitmap);
     const auto emfPixels = ReadPixels(inEmf), wmfPixels = ReadPixels(inWmf);
     EXPECT_TRUE(Near(emfPixels.at(100, 2), kWhite) && Near(emfPixels.at(100, 100), kRed, 40));
     EXPECT_TRUE(wmfPixels.width == 120 && wmfPixels.height == 80);
@@ -238,13 +239,6 @@ TEST_F(ResizePictureTest, MetafilesArePlayedIntoTheCanvas) {
                             [](COLORREF c) { return Near(c, kRed, 40); }),
               120 * 80 / 4)
         << "the rectangle was played into the canvas";
-}
-
-TEST_F(ResizePictureTest, NoPictureKindGivesNoPicture) {
-    const Picture source = SolidPicture(10, 10, kRed);
-    EXPECT_FALSE(win::ResizePicture(source.Handle(), PictureKind::None, 10, 10, kWhite, true));
-    EXPECT_FALSE(win::ResizePicture(0, PictureKind::Bitmap, 10, 10, kWhite, true))
-        << "no image from handle 0";
 }
 
 TEST_F(ResizePictureTest, MetafileTooLargeForItsHeaderRaisesOverflow) {
