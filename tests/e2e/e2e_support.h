@@ -1,7 +1,4 @@
-// The end-to-end driver's view of the program: start it as a user would,
-// find its windows, read its status bar from outside the process, click with
-// the real pointer, and look at what it leaves in the error log and the
-// settings store. Files and window driving are shared with the Windows tests.
+// The end-to-end driver's view of the program: start it, read its windows, the error log and settings.
 #pragma once
 
 #include <windows.h>

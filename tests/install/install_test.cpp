@@ -1,7 +1,4 @@
-// The installer as a user meets it: a silent install, the program started on a
-// photo by the "Open with" command the installer registered, an install and
-// an uninstall refused while the program runs, a silent uninstall that leaves
-// nothing of the installer behind but keeps the user's settings.
+// The installer as a user meets it: install, "Open with", refusal while running, clean uninstall.
 #include <windows.h>
 
 #include <shlobj.h>
