@@ -1,4 +1,5 @@
 // Error reporting on this machine: the log on disk and the report dialog, its links and the shell.
+// (The dialog modal over the main window: the end-to-end bad inputs.)
 #include <windows.h>
 
 #include <algorithm>
