@@ -14,9 +14,8 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Tessaly Photo Resizer";
 
-// Memory in the program's process, for the messages of the common controls
-// that answer through a pointer (the system carries only its own controls'
-// messages between processes): the answer is written there and read back.
+// Memory in the program's process for common-control messages that answer through a pointer (the system
+// carries only its own controls' messages between processes): the answer is written there and read back.
 class RemoteBuffer {
 public:
     RemoteBuffer(HANDLE process, SIZE_T bytes)

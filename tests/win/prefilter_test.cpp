@@ -155,8 +155,7 @@ TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
     EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
 }
 
-// ResizePicture on each kind of picture the runtime holds, checked pixel by
-// pixel: the drawing where the centred rectangle says, white strips beside it.
+// ResizePicture on each kind of picture, pixel by pixel: the drawing centred, white strips beside it.
 constexpr COLORREF kRed = RGB(220, 20, 20);
 
 using ResizePictureTest = ResizePrefilterTest;

@@ -42,8 +42,7 @@ TEST_F(SecondStartTest, FindsTheRunningMainWindowWhateverLiesAboveItsApplication
     win::ApplicationWindow running(kTitle);
     const auto mainWindow = ShownWindow(L"main");
     running.SetMainWindow(mainWindow.get());
-    // As measured: the window just above the application window is the
-    // quality list's drop-down, not the main window.
+    // As measured: just above the application window lies the quality list's drop-down.
     const auto dropDown = ShownWindow(L"drop-down");
     ::SetForegroundWindow(dropDown.get());
     ::SetWindowPos(running.hwnd(), dropDown.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
