@@ -1,8 +1,4 @@
-// What a user's disk really holds, handed to the program on the command line,
-// then saved through the Save dialog; and drives that refuse the save. A
-// photo that cannot be read, or a file that cannot be written, is one entry
-// in ErrorReport.txt and the report dialog; the program never crashes or
-// hangs, keeps the photo it showed and leaves no file damaged or half-written.
+// Bad files on the command line and drives that refuse a save: reported once, no crash, no hang, no damage.
 #include <gtest/gtest.h>
 
 #include <algorithm>

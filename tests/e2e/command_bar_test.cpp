@@ -1,8 +1,4 @@
-// The command bar under the user's mouse: Open shows its dialog, a turn
-// turns, a preset button sizes the work area, a control under the resting
-// pointer shows its hint, and the quality
-// list takes a choice, clicked open and keyed, that the next start still
-// shows.
+// The command bar under the user's mouse and keys: Open, turns, presets, hints, the kept quality.
 #include <windows.h>
 
 #include <commctrl.h>

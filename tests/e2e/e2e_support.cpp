@@ -14,13 +14,13 @@ namespace {
 
 constexpr wchar_t kSettingsKey[] = L"Software\\VB and VBA Program Settings\\Tessaly Photo Resizer";
 
-// Memory in the program's process, for the messages of the common controls
-// that answer through a pointer (the system carries only its own controls'
-// messages between processes): the answer is written there and read back.
+// Memory in the program's process for common-control messages that answer through a pointer (the system
+// carries only its own controls' messages between processes): the answer is written there and read back.
 class RemoteBuffer {
 public:
     RemoteBuffer(HANDLE process, SIZE_T bytes)
-        : process_(process), address_(::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
+        : process_(process),
+          address_(::VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE)) {}
     ~RemoteBuffer() { ::VirtualFreeEx(process_, address_, 0, MEM_RELEASE); }
     RemoteBuffer(const RemoteBuffer&) = delete;
     RemoteBuffer& operator=(const RemoteBuffer&) = delete;
@@ -36,6 +36,17 @@ private:
     void* address_;
 };
 
+PROCESS_INFORMATION Start(std::wstring commandLine) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        throw std::runtime_error("could not start the command line");
+    }
+    return process;
+}
+
 }  // namespace
 
 std::wstring ProgramPath() {
@@ -44,15 +55,8 @@ std::wstring ProgramPath() {
     return path;
 }
 
-RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow) {
-    std::wstring commandLine = L"\"" + ProgramPath() + L"\"";
-    if (!arguments.empty()) commandLine += L" " + arguments;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process_)) {
-        throw std::runtime_error("program did not start");
-    }
+RunningProgram::RunningProgram(const std::wstring& arguments, bool waitForMainWindow)
+    : process_(Start(Quoted(ProgramPath()) + (arguments.empty() ? L"" : L" " + arguments))) {
     if (!waitForMainWindow) return;
     test::WaitUntil(20000, [&] { return FindMainWindow(); });
     ::WaitForInputIdle(process_.hProcess, 10000);
@@ -148,15 +152,35 @@ bool AcknowledgeReport(const RunningProgram& program) {
     return WaitUntil(5000, [&] { return !::IsWindow(dialog); });
 }
 
-std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
-    const std::wstring path = std::wstring(kSettingsKey) + L"\\" + section;
-    wchar_t value[1024] = {};
-    DWORD bytes = sizeof value;
-    if (::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), key.c_str(), RRF_RT_REG_SZ, nullptr, value, &bytes) !=
+DWORD RunToItsEnd(const std::wstring& commandLine) {
+    const PROCESS_INFORMATION process = Start(commandLine);
+    ::WaitForSingleObject(process.hProcess, 60000);
+    DWORD exitCode = static_cast<DWORD>(-1);
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+std::optional<std::wstring> ReadRegistryText(const std::wstring& key, const std::wstring& value) {
+    wchar_t text[1024] = {};
+    DWORD bytes = sizeof text;
+    if (::RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, text, &bytes) !=
         ERROR_SUCCESS) {
-        return L"<absent>";
+        return std::nullopt;
     }
-    return value;
+    return text;
+}
+
+bool RegistryKeyExists(const std::wstring& key) {
+    HKEY opened = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, key.c_str(), 0, KEY_READ, &opened) != ERROR_SUCCESS) return false;
+    ::RegCloseKey(opened);
+    return true;
+}
+
+std::wstring ReadSetting(const std::wstring& section, const std::wstring& key) {
+    return ReadRegistryText(std::wstring(kSettingsKey) + L"\\" + section, key).value_or(L"<absent>");
 }
 
 void WriteSetting(const std::wstring& section, const std::wstring& key, const std::wstring& value) {
@@ -167,12 +191,7 @@ void WriteSetting(const std::wstring& section, const std::wstring& key, const st
 
 void ClearSettings() { ::SHDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey); }
 
-bool SettingsExist() {
-    HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-    ::RegCloseKey(key);
-    return true;
-}
+bool SettingsExist() { return RegistryKeyExists(kSettingsKey); }
 
 ErrorLogWatch::ErrorLogWatch() {
     wchar_t documents[MAX_PATH] = {};

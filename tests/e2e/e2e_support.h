@@ -1,11 +1,9 @@
-// The end-to-end driver's view of the program: start it as a user would,
-// find its windows, read its status bar from outside the process, click with
-// the real pointer, and look at what it leaves in the error log and the
-// settings store. Files and window driving are shared with the Windows tests.
+// The end-to-end driver's view of the program: start it, read its windows, the error log and settings.
 #pragma once
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -16,16 +14,7 @@
 
 namespace tpr::e2e {
 
-using test::ClassNameOf;
-using test::CountOf;
-using test::FileExists;
-using test::ImageFileSize;
-using test::Quoted;
-using test::ReadFileBytes;
-using test::TempFolder;
-using test::WaitUntil;
-using test::WindowTextOf;
-using test::WritePhoto;
+using namespace test;
 
 // The built program's path as Windows sees it.
 std::wstring ProgramPath();
@@ -70,6 +59,13 @@ private:
     PROCESS_INFORMATION process_{};
     HWND mainWindow_ = nullptr;
 };
+
+// Runs a command line to its end, up to a minute; its exit code.
+DWORD RunToItsEnd(const std::wstring& commandLine);
+
+// A text value under the current user's key; nothing when the key or value is absent.
+std::optional<std::wstring> ReadRegistryText(const std::wstring& key, const std::wstring& value);
+bool RegistryKeyExists(const std::wstring& key);
 
 // The report dialog, closed with OK as the user does; false when none came.
 bool AcknowledgeReport(const RunningProgram& program);

@@ -1,6 +1,4 @@
-// The systems the program starts on, as Wine reports them to it: Windows 2000
-// to Vista and those that report 6.x start; older systems are told so and
-// get neither a window nor a setting.
+// The systems the program starts on, as Wine reports them: 2000 to 6.x start, older ones are refused.
 #include <gtest/gtest.h>
 
 #include <utility>

@@ -1,12 +1,8 @@
-// Starting the program while it runs: the running window comes to the front,
-// restored if minimised, with the photo the second start names; the second
-// start shows nothing, writes nothing and ends.
+// Starting the program while it runs: the running window comes forward with the photo; the second ends.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <type_traits>
-
 #include "e2e_support.h"
+#include "win/runtime/unique_any.h"
 
 namespace tpr::e2e {
 namespace {
@@ -21,10 +17,9 @@ TEST(SingleInstanceTest, SecondStartHandsItsPhotoToTheMinimisedWindowAndEnds) {
     ::ShowWindow(first.MainWindow(), SW_MINIMIZE);
     ASSERT_TRUE(WaitUntil(5000, [&] { return ::IsIconic(first.MainWindow()); }));
     // Another program's window in front, where the user works.
-    const std::unique_ptr<std::remove_pointer_t<HWND>, decltype(&::DestroyWindow)> other(
-        ::CreateWindowExW(0, L"STATIC", L"Another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
-                          nullptr, nullptr, nullptr, nullptr),
-        &::DestroyWindow);
+    const win::UniqueHwnd other(::CreateWindowExW(0, L"STATIC", L"Another program",
+                                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 400, 300,
+                                                  nullptr, nullptr, nullptr, nullptr));
     ::SetForegroundWindow(other.get());
     ASSERT_EQ(::GetForegroundWindow(), other.get());
     ClearSettings();

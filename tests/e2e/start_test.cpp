@@ -1,6 +1,4 @@
-// Starting the program as a user does: with a photo, with none, with what a
-// file manager passes when several files are dropped on it, with a path that
-// leads nowhere. Every start that gets going records its version and folder.
+// Starting the program as a user does, with a photo, none, several or a bad path; what a start records.
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"

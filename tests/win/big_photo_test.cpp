@@ -1,8 +1,5 @@
-// A 100-megapixel photo (12000 x 9000 JPEG) opened, turned both ways and
-// saved on the main window, within bounds of private memory at the peak of
-// each step: the shipped program is a 32-bit process, where each full-size
-// copy of such a photo (432 MB at 32 bits a pixel) counts against 2 GB of
-// address space. TPR_BIG_PHOTO=WIDTHxHEIGHT runs another size once.
+// A 100-megapixel photo opened, turned and saved within bounds of private memory: the shipped 32-bit
+// process has 2 GB of address space. TPR_BIG_PHOTO=WIDTHxHEIGHT runs another size once.
 #include <cstdio>
 #include <cstdlib>
 #include <string>

@@ -1,8 +1,4 @@
-// Error reporting on this machine: the log on disk (ErrorReport.txt in a
-// folder of the documents folder, with this machine's figures, skipped while
-// another program holds it), and the report dialog "Program Error": its
-// texts, modeless (one per error) without the main window, what its links
-// start and check on this machine, and the system shell they go through.
+// Error reporting on this machine: the log on disk and the report dialog, its links and the shell.
 // (The dialog modal over the main window: the end-to-end bad inputs.)
 #include <windows.h>
 

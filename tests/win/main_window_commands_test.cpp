@@ -1,6 +1,5 @@
-// The work-area presets, the hidden toolbar's record of them, the first
-// activation, and the end of the Windows session. (The quality kept in the
-// settings store at a close: end to end.)
+// The work-area presets, the hidden toolbar's record of them, the first activation, the session's end.
+// (The quality kept in the settings store at a close: end to end.)
 #include <string>
 
 #include "core/main_window/status_texts.h"

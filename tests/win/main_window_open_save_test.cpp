@@ -1,6 +1,4 @@
-// The platform's file dialogs answered from a second thread as a user would:
-// the main window's Open and Save (the photo that comes in, the view that
-// goes out, what a failure or a cancel leaves) and CFileDialog's own record.
+// File dialogs answered from a second thread: the main window's Open and Save, and CFileDialog's record.
 #include <gtest/gtest.h>
 
 #include <future>

@@ -9,30 +9,20 @@ namespace tpr::win {
 // later (the bar it builds on load, the layout on a resize) shows here.
 class MainWindowProbe {
 public:
-    explicit MainWindowProbe(Form1& form)
-        : photo(form.picImage),
-          placeholder(form.imNoImage),
-          view(form.picBox),
-          statusBar(form.StatusBar1),
-          fontLabel(form.lblFontContainer),
-          icons(form.ImageMenu),
-          commandBars(form.CommandBars1),
-          standardBar(form.StandardToolbar),
-          hiddenToolbar(form.Toolbar1),
-          clientAreaTop(form.ClientAreaTop),
-          resizingByPreset(form.ResizingByPreset) {}
+    explicit MainWindowProbe(Form1& window) : form(window) {}
 
-    ImageHolder& photo;
-    ImageHolder& placeholder;
-    PictureBox& view;
-    StatusBar& statusBar;
-    const HWND& fontLabel;
-    const ImageList& icons;
-    CommandBars& commandBars;
-    CommandBar* const& standardBar;
-    Toolbar& hiddenToolbar;
-    const int32_t& clientAreaTop;  // twips
-    const bool& resizingByPreset;
+    Form1& form;
+    ImageHolder& photo = form.picImage;
+    ImageHolder& placeholder = form.imNoImage;
+    PictureBox& view = form.picBox;
+    StatusBar& statusBar = form.StatusBar1;
+    const HWND& fontLabel = form.lblFontContainer;
+    const ImageList& icons = form.ImageMenu;
+    CommandBars& commandBars = form.CommandBars1;
+    CommandBar* const& standardBar = form.StandardToolbar;
+    Toolbar& hiddenToolbar = form.Toolbar1;
+    const int32_t& clientAreaTop = form.ClientAreaTop;  // twips
+    const bool& resizingByPreset = form.ResizingByPreset;
 };
 
 }  // namespace tpr::win

@@ -1,6 +1,4 @@
-// The main window's photo view: fitted, never enlarged, centred in the work
-// area, refitted on every resize, and reported in the status bar; at 150 %
-// display scale, where the test command runs it in a prefix of its own.
+// The photo view: fitted, never enlarged, centred, refitted on resize, in the status bar; also at 150 %.
 #include <windows.h>
 
 #include <commctrl.h>

@@ -1,6 +1,4 @@
-// Resizing with GDI+: each kind of picture drawn into the canvas, and the
-// shrink GDI+ lacks under Wine (fine detail averages out instead of aliasing,
-// and the drawing lands exactly where GDI+ alone puts it).
+// Resizing with GDI+: each kind of picture into the canvas, and the shrink GDI+ lacks under Wine.
 #include "win/imaging/prefilter.h"
 
 #include <gtest/gtest.h>
@@ -146,21 +144,18 @@ COLORREF Noise(int x, int y) {
 
 TEST_F(ResizePrefilterTest, GdiPlusDrawsTheReducedPicturePixelForPixel) {
     const Picture noise = win::PictureFromBitmap(MakeBitmap(1000, 750, Noise));
-    const win::ScaleSource reduced =
-        win::ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle())), 400, 300, true);
+    const auto bitmap = reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle()));
+    const win::ScaleSource reduced = win::ReducedBitmap(bitmap, 400, 300, true);
     ASSERT_EQ(reduced.pixels.size(), 400u * 300u);
     std::vector<COLORREF> expected;
     for (uint32_t p : reduced.pixels) expected.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
     EXPECT_TRUE(Resized(noise, 400, 300, true, false) == expected);
     // Drawn at its size or larger: nothing to reduce.
-    EXPECT_FALSE(
-        win::ReducedBitmap(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(noise.Handle())), 1000, 750, true)
-            .image);
+    EXPECT_FALSE(win::ReducedBitmap(bitmap, 1000, 750, true).image);
     EXPECT_FALSE(win::ReducedBitmap(nullptr, 200, 150, true).image) << "no bitmap";
 }
 
-// ResizePicture on each kind of picture the runtime holds, checked pixel by
-// pixel: the drawing where the centred rectangle says, white strips beside it.
+// ResizePicture on each kind of picture, pixel by pixel: the drawing centred, white strips beside it.
 constexpr COLORREF kRed = RGB(220, 20, 20);
 
 using ResizePictureTest = ResizePrefilterTest;

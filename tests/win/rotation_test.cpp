@@ -1,6 +1,4 @@
-// Quarter turns of the photo in the main window: where each pixel lands, the
-// photo and the view afterwards, PlgBlt's part and its probe, and a turn
-// that cannot be made.
+// Quarter turns of the photo: where each pixel lands, the view afterwards, PlgBlt and a failed turn.
 #include <tuple>
 #include <vector>
 

@@ -1,6 +1,4 @@
-// SaveJPG: the quality reaching the file through each encoder (and the
-// platform probe's say in it), what it writes, and what it leaves behind
-// when it cannot write; and the program's own JPEG encoder.
+// SaveJPG: the quality through each encoder, what it writes or leaves behind; the program's own encoder.
 #include "win/imaging/save_jpg.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,5 @@
-// A later start of the program: how it finds the running instance through
-// that instance's application window, hands over its command line and brings
-// the running main window forward; and the running instance opening the
-// handed photo only once a modal loop has ended.
+// A later start of the program, in the cases a real second start does not reach, and the running
+// instance opening a handed photo only once a modal loop has ended.
 #include "win/app/single_instance.h"
 
 #include <gtest/gtest.h>
@@ -44,22 +42,15 @@ TEST_F(SecondStartTest, FindsTheRunningMainWindowWhateverLiesAboveItsApplication
     win::ApplicationWindow running(kTitle);
     const auto mainWindow = ShownWindow(L"main");
     running.SetMainWindow(mainWindow.get());
-    ::ShowWindow(mainWindow.get(), SW_MINIMIZE);
-    // As measured: the window just above the application window is the
-    // quality list's drop-down, not the main window.
+    // As measured: just above the application window lies the quality list's drop-down.
     const auto dropDown = ShownWindow(L"drop-down");
+    ::SetForegroundWindow(dropDown.get());
     ::SetWindowPos(running.hwnd(), dropDown.get(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ASSERT_EQ(::GetWindow(running.hwnd(), GW_HWNDPREV), dropDown.get());
-    ASSERT_TRUE(::IsIconic(mainWindow.get()));
+    ASSERT_NE(::GetForegroundWindow(), mainWindow.get());
 
     win::ShowPrevInstance();
-
-    EXPECT_FALSE(::IsIconic(mainWindow.get()));
     EXPECT_EQ(::GetForegroundWindow(), mainWindow.get());
-    EXPECT_EQ(running.TakeHandedCommandLine(), win::App().Command());
-    // Renamed before the search, so that the search found the other one.
-    EXPECT_EQ(win::App().Title, kLeavingTitle);
-    EXPECT_EQ(win::FindApplicationWindow(kTitle), running.hwnd());
 }
 
 TEST_F(SecondStartTest, MaximisedWindowStaysMaximisedAndABusyOneShowsItsDialog) {

@@ -1,7 +1,4 @@
-// A session on the main window with a 2-megapixel photo (drags of the
-// border, turns both ways, saves through the Save dialog): what the process
-// holds, taken once every kind of operation has run and again at the end,
-// must not grow with the operations.
+// A session of drags, turns and saves on the main window: what the process holds must not grow.
 #include <algorithm>
 #include <cstdio>
 #include <future>
