@@ -37,6 +37,8 @@ public:
     }
     bool IsOpen() const { return this->hwnd() != nullptr; }
 
+    HWND bnOK = nullptr;
+
     // Created, the window joins the loaded forms under its name, makes its
     // controls and runs its load handler; destroyed, it leaves them. It shows
     // the dialog face colours and keeps the focus on its OK button; OK is a
@@ -90,9 +92,6 @@ protected:
         ::MoveWindow(this->hwnd(), frame.left, frame.top, frame.right - frame.left, frame.bottom - frame.top,
                      FALSE);
     }
-
-public:
-    HWND bnOK = nullptr;
 
 private:
     void Load(HWND owner) {
