@@ -7,6 +7,7 @@
 
 #include <string>
 
+#include "core/main_window/status_texts.h"
 #include "e2e_support.h"
 #include "program_path.h"
 
@@ -73,7 +74,7 @@ TEST(Installer, InstallsOpensAPhotoFromOpenWithAndUninstallsCleanly) {
         WritePhoto(photo, 640, 480);
         RunningProgram program(Quoted(photo));
         ASSERT_TRUE(program.MainWindow());
-        EXPECT_TRUE(WaitUntil(10000, [&] { return program.StatusText(2) == L"Photo resolution: 640x480  "; }))
+        EXPECT_TRUE(WaitUntil(10000, [&] { return program.StatusText(2) == PhotoResolutionText(640, 480); }))
             << program.StatusText(2);
 
         // The running program holds its file: a silent install or uninstall

@@ -3,6 +3,7 @@
 
 #include <future>
 
+#include "core/common/ui_texts.h"
 #include "core/main_window/photo_masks.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
@@ -21,7 +22,7 @@ namespace {
 std::wstring FirstType(const std::wstring& mask) { return mask.substr(0, mask.find(L'|')); }
 
 // A user who answers the dialog with this title from another thread.
-std::future<FileDialogSeen> AnsweredLater(const wchar_t* title, const FileDialogAnswer& answer) {
+std::future<FileDialogSeen> AnsweredLater(const std::wstring& title, const FileDialogAnswer& answer) {
     return std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(), title, answer);
 }
 
@@ -41,8 +42,8 @@ protected:
     // Runs the command while a user answers its dialog; the error it raised
     // (number 0: none) and what the user saw.
     template <class Command>
-    std::pair<RuntimeError, FileDialogSeen> Answered(const wchar_t* title, const FileDialogAnswer& answer,
-                                                     Command command) {
+    std::pair<RuntimeError, FileDialogSeen> Answered(const std::wstring& title,
+                                                     const FileDialogAnswer& answer, Command command) {
         auto user = AnsweredLater(title, answer);
         RuntimeError error(0);
         try {
@@ -80,7 +81,8 @@ TEST_F(OpenSaveTest, OpenShowsTheChosenPhotoAndAFailedOrCancelledOneChangesNothi
         } else {
             WriteFileBytes(path, "not a picture at all");
         }
-        const auto [error, seen] = Answered(L"Select photo", {path, c.button}, [&] { form.bnOpen(); });
+        const auto [error, seen] =
+            Answered(texts::SelectPhotoTitle, {path, c.button}, [&] { form.bnOpen(); });
         EXPECT_TRUE(seen.fileType == FirstType(OpenPhotoMask()) && seen.suggestedName.empty()) << name;
         EXPECT_EQ(error.number, c.error) << name;
         EXPECT_TRUE(!c.error ||
@@ -119,7 +121,7 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         }
         if (c.exists) WriteFileBytes(target.File(c.typed), "old");
         const auto [error, seen] =
-            Answered(L"Save photo", {target.File(c.typed), c.button, IDYES}, [&] { form.bnSave(); });
+            Answered(texts::SavePhotoTitle, {target.File(c.typed), c.button, IDYES}, [&] { form.bnSave(); });
         EXPECT_EQ(error.number, 0) << name;
         EXPECT_TRUE(seen.fileType == FirstType(SavePhotoMask()) &&
                     seen.suggestedName == (c.photo.empty() ? L"" : c.typed))
@@ -152,7 +154,8 @@ TEST_F(OpenSaveTest, FailedSaveRaisesUnderBnSaveAndKeepsTheFileItWouldReplace) {
     for (const auto& c : cases) {
         if (c.placeholder) form.SetNoImage();
         win::Program().JpegQuality = c.quality;
-        const auto [error, seen] = Answered(L"Save photo", {target, IDOK, IDYES}, [&] { form.bnSave(); });
+        const auto [error, seen] =
+            Answered(texts::SavePhotoTitle, {target, IDOK, IDYES}, [&] { form.bnSave(); });
         EXPECT_EQ(error.number, c.error) << c.what;
         EXPECT_NE(error.description.find(L"  Call Stack: Form1.bnSave() "), std::wstring::npos) << c.what;
         EXPECT_EQ(ReadFileBytes(target), "the photo saved yesterday") << c.what;

@@ -4,6 +4,7 @@
 #include <future>
 #include <string>
 
+#include "core/common/ui_texts.h"
 #include "main_window_fixture.h"
 #include "process_memory.h"
 #include "test_files.h"
@@ -48,7 +49,7 @@ TEST_F(SoakTest, SessionKeepsGdiObjectsAndMemoryFlat) {
             form.RotateCW();
         } else if (step == 12) {  // into the same folder, so that every dialog shows the same list
             auto user = std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(),
-                                   L"Save photo", FileDialogAnswer{saved});
+                                   texts::SavePhotoTitle, FileDialogAnswer{saved});
             form.bnSave();
             ASSERT_TRUE(user.get().shown);
             ASSERT_TRUE(::DeleteFileW(saved.c_str())) << "saved at operation " << index;
