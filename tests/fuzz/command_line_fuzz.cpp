@@ -1,7 +1,7 @@
 // The command-line rule with any argument string: a photo is named exactly
 // when the arguments are not empty, hold no quote-blank-quote of several
-// dropped files, and end, once every double quote is gone, in .jpg, .bmp or
-// .gif in any letter case; the path is then the arguments without quotes.
+// dropped files, and end, once every double quote is gone, in .jpg, .jpeg,
+// .bmp or .gif in any letter case; the path is then the arguments without quotes.
 #include <algorithm>
 
 #include "core/app/command_line.h"
@@ -14,10 +14,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     std::wstring unquoted = arguments;
     unquoted.erase(std::remove(unquoted.begin(), unquoted.end(), L'"'), unquoted.end());
-    std::wstring extension = unquoted.substr(unquoted.size() - std::min<size_t>(4, unquoted.size()));
-    for (wchar_t& c : extension) c = c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c;
+    std::wstring lower = unquoted;
+    for (wchar_t& c : lower) c = c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c;
+    const auto endsIn = [&](std::wstring_view ending) {
+        return lower.size() >= ending.size() && lower.compare(lower.size() - ending.size(), ending.size(), ending) == 0;
+    };
     const bool namesPhoto = arguments.find(L"\" \"") == std::wstring::npos &&
-                            (extension == L".jpg" || extension == L".bmp" || extension == L".gif");
+                            (endsIn(L".jpg") || endsIn(L".jpeg") || endsIn(L".bmp") || endsIn(L".gif"));
     TPR_FUZZ_CHECK(photo.has_value() == namesPhoto);
     TPR_FUZZ_CHECK(!photo || *photo == unquoted);
     return 0;
