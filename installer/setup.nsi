@@ -60,6 +60,9 @@ FunctionEnd
   !insertmacro ${MACRO} ".jpeg"
   !insertmacro ${MACRO} ".bmp"
   !insertmacro ${MACRO} ".gif"
+  !insertmacro ${MACRO} ".png"
+  !insertmacro ${MACRO} ".tif"
+  !insertmacro ${MACRO} ".tiff"
 !macroend
 
 !macro TPR_OFFER_TO_OPEN EXTENSION

@@ -17,7 +17,8 @@ TEST(PhotoPathFromCommandLine, DecidesWhetherTheArgumentsNameAPhoto) {
         {L"\"D:\\DCIM\\IMG_0001.JPG\"", L"D:\\DCIM\\IMG_0001.JPG"},  // any letter case
         {L"C:\\Photos\\Cat.Gif", L"C:\\Photos\\Cat.Gif"},
         {L"C:\\Photos\\cat.JPEG", L"C:\\Photos\\cat.JPEG"},  // the shell hands over .jpeg too
-        {L"C:\\Photos\\cat.png", std::nullopt},
+        {L"C:\\Scans\\page.TIFF", L"C:\\Scans\\page.TIFF"}, {L"C:\\Shots\\screen.png", L"C:\\Shots\\screen.png"},
+        {L"C:\\Photos\\cat.webp", std::nullopt},
         {L"C:\\my.photos\\cat", std::nullopt},  // the "extension" is .photos\cat
         {L"a.jpg", L"a.jpg"},                   // a bare name loads from the current folder
     };

@@ -23,8 +23,8 @@ TEST(ComposedTexts, ResolutionsVersionLinesAndMailSubjects) {
         {MailSubject(3, 12), L"Tessaly Photo Resizer v3.12"},
         // Open offers every supported type, Save only JPEG.
         {OpenPhotoMask(),
-         L"All supported files|*.bmp; *.jpg; *.gif|Bitmap Files (*.bmp)|*.bmp|JPEG (*.jpg)|*.jpg|GIF "
-         L"(*.gif)|*.gif"},
+         L"All supported files|*.bmp; *.jpg; *.jpeg; *.gif; *.png; *.tif; *.tiff|Bitmap Files (*.bmp)|*.bmp|"
+         L"JPEG (*.jpg)|*.jpg;*.jpeg|GIF (*.gif)|*.gif|PNG (*.png)|*.png|TIFF (*.tif)|*.tif;*.tiff"},
         {SavePhotoMask(), L"JPEG (*.jpg)|*.jpg"},
     };
     for (const auto& [composed, expected] : cases) EXPECT_EQ(composed, expected);

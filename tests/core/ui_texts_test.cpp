@@ -14,7 +14,7 @@ TEST(LoadLanguageStrings, FillsTheSharedTexts) {
         {OSNotSupportedMessage, L"Tessaly Photo Resizer supports only Windows 2000/XP/2003/Vista"},
         {SelectPhotoTitle, L"Select photo"}, {SavePhotoTitle, L"Save photo"},
         {AllSupportedFilterName, L"All supported files"}, {BitmapFilterName, L"Bitmap Files"},
-        {JpegFilterName, L"JPEG"}, {GifFilterName, L"GIF"}, {OrText, L"OR"}, {OkCaption, L"OK"},
+        {JpegFilterName, L"JPEG"}, {GifFilterName, L"GIF"}, {PngFilterName, L"PNG"}, {TiffFilterName, L"TIFF"}, {OrText, L"OR"}, {OkCaption, L"OK"},
         {SendReportToSupportText, L"Please send this file to support@tessaly.example"},
         {ProgramErrorTitle, L"Program Error"},
         {ErrorOccurredText, L"Sorry, an error has occurred. Try to restart the program."},

@@ -20,7 +20,7 @@ constexpr wchar_t kProgramFile[] = L"TessalyPhotoResizer.exe";
 constexpr wchar_t kUninstallKey[] =
     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tessaly Photo Resizer";
 constexpr wchar_t kApplicationKey[] = L"Software\\Classes\\Applications\\TessalyPhotoResizer.exe";
-constexpr const wchar_t* kPhotoExtensions[] = {L".jpg", L".jpeg", L".bmp", L".gif"};
+constexpr const wchar_t* kPhotoExtensions[] = {L".jpg", L".jpeg", L".bmp", L".gif", L".png", L".tif", L".tiff"};
 
 // The program part of the registered open command: what the driver starts.
 std::wstring registeredProgram;

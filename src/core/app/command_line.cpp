@@ -16,8 +16,9 @@ std::optional<std::wstring> PhotoPathFromCommandLine(const std::wstring& argumen
     path.erase(std::remove(path.begin(), path.end(), L'"'), path.end());
 
     // Cameras write IMG_0001.JPG: the extension is matched in any letter case.
-    // The shell hands over .jpeg files too, the program being offered for them.
-    static constexpr std::array<const wchar_t*, 4> kPhotoExtensions = {L".jpg", L".jpeg", L".bmp", L".gif"};
+    // The shell hands over every extension the program is offered for.
+    static constexpr std::array<const wchar_t*, 7> kPhotoExtensions = {L".jpg", L".jpeg", L".bmp", L".gif",
+                                                                       L".png", L".tif", L".tiff"};
     const std::wstring extension = AsciiLower(Spliting(path, L"."));
     const bool isPhoto = std::any_of(kPhotoExtensions.begin(), kPhotoExtensions.end(),
                                      [&](const wchar_t* known) { return extension == known; });
