@@ -1,0 +1,40 @@
+// The EXIF allow-list with any bytes, read both as an EXIF block and as a JPEG's start: what it writes reads
+// back to itself, keeps every allowed field it could read, holds none of the fields never written, and a kept
+// colour profile is the source's byte for byte.
+#include <initializer_list>
+
+#include "core/imaging/jpeg_metadata.h"
+#include "fuzz_support.h"
+
+namespace {
+
+using Bytes = std::vector<uint8_t>;
+
+constexpr uint16_t kNeverWritten[] = {0x010E, 0x0112, 0x8825, 0x927C, 0x9286, 0xA430, 0xA431, 0xA435, 0x02BC};
+constexpr uint16_t kSomeAllowed[] = {0x010F, 0x0110, 0x0132, 0x829A, 0x9003, 0x9011, 0xA434};
+
+void CheckAllowedExif(const Bytes& exif) {
+    const Bytes written = tpr::AllowedExif(exif, 640, 480);
+    if (written.empty()) return;
+    TPR_FUZZ_CHECK(tpr::AllowedExif(written, 640, 480) == written);
+    for (uint16_t tag : kNeverWritten) TPR_FUZZ_CHECK(!tpr::ExifFieldValues(written, tag));
+    for (uint16_t tag : kSomeAllowed) TPR_FUZZ_CHECK(tpr::ExifFieldValues(written, tag) == tpr::ExifFieldValues(exif, tag));
+    TPR_FUZZ_CHECK((tpr::ExifFieldValues(written, 0xA002) == Bytes{0x80, 0x02, 0, 0}));
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    CheckAllowedExif(Bytes(data, data + size));
+
+    const tpr::JpegMetadata source = tpr::ReadJpegMetadata(data, size);
+    CheckAllowedExif(source.exif);
+    Bytes saved = {0xFF, 0xD8};
+    const Bytes segments = tpr::SavedMetadataSegments(source, 640, 480);
+    saved.insert(saved.end(), segments.begin(), segments.end());
+    saved.insert(saved.end(), {0xFF, 0xC0, 0, 8, 8, 0, 8, 0, 8, 3});  // a colour frame
+    const tpr::JpegMetadata reread = tpr::ReadJpegMetadata(saved.data(), saved.size());
+    TPR_FUZZ_CHECK(reread.iccProfile.empty() || reread.iccProfile == source.iccProfile);
+    TPR_FUZZ_CHECK(reread.exif == tpr::AllowedExif(source.exif, 640, 480));
+    return 0;
+}
