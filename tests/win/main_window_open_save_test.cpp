@@ -8,6 +8,7 @@
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "fake_error_services.h"
+#include "linux_side.h"
 #include "main_window_fixture.h"
 #include "test_files.h"
 #include "win/dialogs/file_dialog.h"
@@ -134,6 +135,33 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         EXPECT_EQ(target.Names(), std::vector<std::wstring>{c.written}) << name;
         const SIZE size = ImageFileSize(target.File(c.written));
         EXPECT_TRUE(size.cx == c.size.cx && size.cy == c.size.cy) << name;
+    }
+}
+
+TEST_F(OpenSaveTest, SaveKeepsTheDateCameraAndProfileOfAJpegButNeverItsLocationOrThumbnail) {
+    const TempFolder linuxFolder(kLinuxTmp);
+    const std::string facts = std::string("/usr/bin/python3 ") + TPR_TEST_SCRIPTS + "/photo_facts.py ";
+    const std::wstring phonePhoto = linuxFolder.File(L"phone.jpg"), screenshot = linuxFolder.File(L"shot.bmp");
+    LinuxShellOutput(linuxFolder.path(), facts + "make " + LinuxPath(phonePhoto));
+    WritePhoto(screenshot, 1200, 800, L"image/bmp");
+    const std::pair<std::wstring, std::string> cases[] = {
+        {phonePhoto,
+         "size=900x600 make=Maker model=Phone 12 taken=2026:07:01 09:59:58 description=None orientation=None "
+         "serial=None gps=False thumbnail=False profile=same\n"},
+        // A photo with no facts gains none, nor keeps those of the one before.
+        {screenshot,
+         "size=900x600 make=None model=None taken=None description=None orientation=None serial=None gps=False "
+         "thumbnail=False profile=none\n"},
+    };
+    SetWorkArea(900, 900);
+    for (const auto& [photo, expected] : cases) {
+        form.ShowPhotoFile(photo);
+        const std::wstring saved = linuxFolder.File(L"saved.jpg");
+        const auto [error, seen] =
+            Answered(texts::SavePhotoTitle, {saved, IDOK, IDYES}, [&] { form.bnSave(); });
+        EXPECT_EQ(error.number, 0);
+        EXPECT_EQ(LinuxShellOutput(linuxFolder.path(), facts + "read " + LinuxPath(saved) + " " + LinuxPath(photo)),
+                  expected);
     }
 }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "win/runtime/file_bytes.h"
 #include "win/runtime/unique_any.h"
 
 // The encoder's one implementation in the program, its functions private to
@@ -46,14 +47,7 @@ Gdiplus::Status WriteJpegWithQuality(const uint32_t* pixels, int32_t width, int3
         return Gdiplus::GenericError;
     }
 
-    const UniqueFile file(::CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) return Gdiplus::Win32Error;
-    DWORD written = 0;
-    const bool complete =
-        ::WriteFile(file.get(), jpeg.data(), static_cast<DWORD>(jpeg.size()), &written, nullptr) &&
-        written == jpeg.size();
-    return complete ? Gdiplus::Ok : Gdiplus::Win32Error;
+    return WriteFileBytes(path, jpeg) ? Gdiplus::Ok : Gdiplus::Win32Error;
 }
 
 Gdiplus::Status WriteJpegWithQuality(Gdiplus::GpBitmap* bitmap, int32_t quality, const std::wstring& path) {

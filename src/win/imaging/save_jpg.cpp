@@ -4,6 +4,7 @@
 #include "core/runtime/runtime_error.h"
 #include "win/imaging/jpeg_writer.h"
 #include "win/imaging/platform_capabilities.h"
+#include "win/runtime/file_bytes.h"
 
 namespace tpr::win {
 
@@ -116,6 +117,15 @@ Status EncodeBitmap(OLE_HANDLE handle, const std::wstring& path, int32_t quality
                                  : WriteJpegWithQuality(created, quality, path);
 }
 
+// Puts the source's facts into the JPEG file the encoder wrote.
+Status AddFacts(const std::wstring& path, const JpegMetadata& source, SIZE size) {
+    const std::vector<uint8_t> segments =
+        SavedMetadataSegments(source, static_cast<uint32_t>(size.cx), static_cast<uint32_t>(size.cy));
+    if (segments.empty()) return Ok;
+    const std::optional<std::vector<uint8_t>> jpeg = ReadFileBytes(path, SIZE_MAX);
+    return jpeg && WriteFileBytes(path, WithSegments(*jpeg, segments)) ? Ok : Win32Error;
+}
+
 [[noreturn]] void RaiseSaveError(Status status) {
     Raise(kErrInvalidCall, L"Cannot save the image. GDI+ Error:" + std::to_wstring(static_cast<int>(status)));
 }
@@ -138,7 +148,7 @@ Status WriteJpeg(GpBitmap* bitmap, const std::wstring& path, int32_t quality) {
     return DllExports::GdipSaveImageToFile(bitmap, path.c_str(), &encoder, &parameters);
 }
 
-void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality) {
+void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality, const JpegMetadata& source) {
     ScopedFile written(UnusedNameBeside(fileName));
     Status status = Ok;
     {
@@ -146,6 +156,7 @@ void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quali
         status = session.status();
         if (status == Ok) status = EncodeBitmap(picture.Handle(), written.path(), quality);
     }
+    if (status == Ok) status = AddFacts(written.path(), source, picture.PixelSize());
     if (status != Ok) RaiseSaveError(status);
     if (!ReplaceTarget(written, fileName)) RaiseSaveError(Win32Error);
 }

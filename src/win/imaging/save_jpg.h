@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/imaging/jpeg_metadata.h"
 #include "win/runtime/picture.h"
 #include "win/runtime/unique_any.h"
 
@@ -18,8 +19,11 @@ namespace tpr::win {
 // GDI+ Error:" followed by the first GDI+ status that was not Ok (7, the
 // platform's error, when the written file cannot take the target's place).
 // Where GDI+'s encoder ignores the quality (JpegQualityHonoured), the
-// program's own encoder writes the file, with the same statuses.
-void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality);
+// program's own encoder writes the file, with the same statuses. The file
+// carries the facts of the photo's source that a saved photo keeps
+// (SavedMetadataSegments).
+void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quality,
+             const JpegMetadata& source = {});
 
 // Encodes a GDI+ bitmap to path with the GDI+ JPEG encoder at the quality;
 // the encoder's status.
