@@ -7,6 +7,7 @@
 #include "core/main_window/photo_masks.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
+#include "error_test_support.h"
 #include "fake_error_services.h"
 #include "linux_side.h"
 #include "main_window_fixture.h"
@@ -135,6 +136,25 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
         EXPECT_EQ(target.Names(), std::vector<std::wstring>{c.written}) << name;
         const SIZE size = ImageFileSize(target.File(c.written));
         EXPECT_TRUE(size.cx == c.size.cx && size.cy == c.size.cy) << name;
+    }
+}
+
+TEST_F(OpenSaveTest, FormatsItKnowsButCannotOpenAreNamedPlainlyAndThePhotoStays) {
+    const TempFolder linuxFolder(kLinuxTmp);
+    const std::wstring webp = linuxFolder.File(L"photo.webp"), heic = linuxFolder.File(L"photo.heic");
+    LinuxShellOutput(linuxFolder.path(), "convert -size 64x48 xc:red " + LinuxPath(webp));
+    WriteFileBytes(heic, std::string("\0\0\0\x18" "ftypheic\0\0\0\0mif1heic", 24));
+    WritePhoto(folder.File(L"shown.jpg"), 640, 480);
+    SetWorkArea(800, 600);
+    form.ShowPhotoFile(folder.File(L"shown.jpg"));
+    const std::pair<std::wstring, const wchar_t*> cases[] = {{webp, L"a WebP"}, {heic, L"a HEIC"}};
+    for (const auto& [path, format] : cases) {
+        MessageBoxCatcher box;
+        form.ShowPhotoFile(path);  // raises nothing: no report, no log entry
+        EXPECT_EQ(box.Text(), L"This photo is " + std::wstring(format) +
+                                  L" picture, which Tessaly Photo Resizer cannot open.");
+        EXPECT_EQ(win::Program().CurrentPhotoFileName, L"shown.jpg");
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(640, 480));
     }
 }
 
