@@ -5,6 +5,7 @@
 #include "win/imaging/jpeg_writer.h"
 #include "win/imaging/platform_capabilities.h"
 #include "win/runtime/file_bytes.h"
+#include "win/runtime/gdiplus_session.h"
 
 namespace tpr::win {
 
@@ -20,26 +21,6 @@ GUID GuidFromText(const wchar_t* text) {
     ::CLSIDFromString(text, &guid);
     return guid;
 }
-
-// The save's own GDI+ session. Its start-up status matters, unlike the
-// resampling's: it is the first status the error can report.
-class SaveSession {
-public:
-    SaveSession() {
-        GdiplusStartupInput input;  // version 1, no debug callback, background thread and codecs on
-        status_ = GdiplusStartup(&token_, &input, nullptr);
-    }
-    SaveSession(const SaveSession&) = delete;
-    SaveSession& operator=(const SaveSession&) = delete;
-    ~SaveSession() {
-        if (status_ == Ok) GdiplusShutdown(token_);
-    }
-    Status status() const { return status_; }
-
-private:
-    ULONG_PTR token_ = 0;
-    Status status_ = Ok;
-};
 
 // A name in the target's folder not in use yet.
 std::wstring UnusedNameBeside(const std::wstring& target) {
@@ -152,7 +133,9 @@ void SaveJPG(const Picture& picture, const std::wstring& fileName, int32_t quali
     ScopedFile written(UnusedNameBeside(fileName));
     Status status = Ok;
     {
-        const SaveSession session;
+        // The save's own session, whose start-up status matters, unlike the
+        // resampling's: it is the first status the error can report.
+        const GdiplusSession session;
         status = session.status();
         if (status == Ok) status = EncodeBitmap(picture.Handle(), written.path(), quality);
     }

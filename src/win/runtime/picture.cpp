@@ -3,7 +3,9 @@
 
 #include <cstring>
 
+#include "core/imaging/picture_format.h"
 #include "core/runtime/runtime_error.h"
+#include "win/runtime/gdiplus_decoder.h"
 #include "win/runtime/unique_any.h"
 
 namespace tpr::win {
@@ -25,6 +27,18 @@ LONG HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int axis) {
     case ERROR_OUTOFMEMORY: Raise(kErrOutOfMemory);
     default: Raise(kErrPermissionDenied);
     }
+}
+
+// PNG and TIFF files (by their first bytes) as GDI+ decodes them; none for
+// the formats the platform's picture loader reads.
+UniqueHbitmap DecodedByTheProgram(HGLOBAL memory, size_t size) {
+    PictureFormat format = PictureFormat::Unknown;
+    if (const auto* bytes = static_cast<const uint8_t*>(::GlobalLock(memory))) {
+        format = PictureFormatOf(bytes, size);
+        ::GlobalUnlock(memory);
+    }
+    return format == PictureFormat::Png || format == PictureFormat::Tiff ? DecodeWithGdiplus(memory)
+                                                                          : UniqueHbitmap();
 }
 
 }  // namespace
@@ -86,6 +100,12 @@ Picture LoadPicture(const std::wstring& path) {
         const BOOL ok = ::ReadFile(file.get(), bytes, static_cast<DWORD>(size.QuadPart), &read, nullptr);
         ::GlobalUnlock(memory.get());
         if (!ok || read != size.QuadPart) RaiseForFileError(::GetLastError());
+    }
+
+    if (UniqueHbitmap decoded = DecodedByTheProgram(memory.get(), static_cast<size_t>(size.QuadPart))) {
+        Picture picture = PictureFromBitmap(std::move(decoded));
+        if (!picture) Raise(kErrOutOfMemory);
+        return picture;
     }
 
     ComPtr<IStream> stream;
