@@ -18,12 +18,16 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
     WritePhoto(folder.File(L"a b.jpg"), 640, 480);
     WritePhoto(folder.File(L"IMG_0001.JPG"), 320, 240);
     WritePhoto(folder.File(L"wide.bmp"), 3200, 1600, L"image/bmp");
+    WritePhoto(folder.File(L"screen.png"), 500, 300, L"image/png");
+    WritePhoto(folder.File(L"scan.TIFF"), 400, 500, L"image/tiff");
     constexpr SIZE kPlaceholder{355, 296};  // shown before any photo is opened
     const Start starts[] = {
         {L"nothing", L"", kPlaceholder},
         {L"a quoted path with a blank", L"\"@\\a b.jpg\"", {640, 480}},
         {L"a camera's name in capitals", L"\"@\\IMG_0001.JPG\"", {320, 240}},
         {L"an unquoted photo larger than the work area", L"@\\wide.bmp", {800, 400}},
+        {L"a screenshot", L"@\\screen.png", {500, 300}},
+        {L"a scan", L"\"@\\scan.TIFF\"", {400, 500}},
         {L"several dropped files", L"\"@\\a b.jpg\" \"@\\IMG_0001.JPG\"", kPlaceholder},
         {L"a missing folder", L"\"@\\no such folder\\photo.jpg\"", {0, 0}, 76},
     };
