@@ -1,5 +1,7 @@
 #include "window_driver.h"
 
+#include <commctrl.h>
+
 namespace tpr::test {
 namespace {
 
@@ -79,6 +81,49 @@ void PressButton(HWND dialog, int id) {
                    reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
 }
 
+namespace {
+
+// The names in the dialog's list of files, in the order shown.
+std::vector<std::wstring> ListedNames(HWND dialog) {
+    std::vector<std::wstring> names;
+    const HWND view = ::FindWindowExW(::FindWindowExW(dialog, nullptr, L"SHELLDLL_DefView", nullptr), nullptr,
+                                      L"SysListView32", nullptr);
+    const int count = view ? static_cast<int>(::SendMessageW(view, LVM_GETITEMCOUNT, 0, 0)) : 0;
+    for (int i = 0; i < count; ++i) {
+        wchar_t name[MAX_PATH] = {};
+        LVITEMW item{};
+        item.pszText = name;
+        item.cchTextMax = MAX_PATH;
+        ::SendMessageW(view, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+        names.emplace_back(name);
+    }
+    return names;
+}
+
+// Chooses an entry of "Files of type" as a user does, and what the list then shows.
+std::vector<std::wstring> ListedUnderFileType(HWND dialog, int index) {
+    const HWND types = ::GetDlgItem(dialog, kFileTypeBox);
+    // The list of the entry shown first, once it holds still.
+    std::vector<std::wstring> listed;
+    WaitUntil(3000, [&] {
+        std::vector<std::wstring> now = ListedNames(dialog);
+        const bool settled = !now.empty() && now == listed;
+        listed = std::move(now);
+        return settled;
+    });
+    if (::SendMessageW(types, CB_GETCURSEL, 0, 0) == index) return listed;
+    ::SendMessageW(types, CB_SETCURSEL, index, 0);
+    // A choice by the mouse or the keys tells the dialog both.
+    for (const WORD notification : {CBN_SELCHANGE, CBN_SELENDOK})
+        ::SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(kFileTypeBox, notification), reinterpret_cast<LPARAM>(types));
+    // The dialog fills the list again in its own time.
+    const std::vector<std::wstring> before = listed;
+    WaitUntil(3000, [&] { return (listed = ListedNames(dialog)) != before; });
+    return listed;
+}
+
+}  // namespace
+
 FileDialogSeen AnswerFileDialog(DWORD processId, const std::wstring& title, const FileDialogAnswer& answer) {
     FileDialogSeen seen;
     const HWND dialog = WaitForDialog(processId, title);
@@ -86,6 +131,7 @@ FileDialogSeen AnswerFileDialog(DWORD processId, const std::wstring& title, cons
     seen.shown = true;
     seen.suggestedName = WindowTextOf(::GetDlgItem(dialog, kFileNameBox));
     seen.fileType = WindowTextOf(::GetDlgItem(dialog, kFileTypeBox));
+    if (answer.fileTypeIndex >= 0) seen.listed = ListedUnderFileType(dialog, answer.fileTypeIndex);
     if (!answer.typed.empty()) {
         ::SendMessageW(::GetDlgItem(dialog, kFileNameBox), WM_SETTEXT, 0,
                        reinterpret_cast<LPARAM>(answer.typed.c_str()));

@@ -39,6 +39,7 @@ struct FileDialogAnswer {
     std::wstring typed;       // typed into the file-name box; nothing typed when empty
     int button = IDOK;        // IDOK or IDCANCEL
     int overwriteAnswer = 0;  // IDYES or IDNO for the overwrite prompt; 0 when none is expected
+    int fileTypeIndex = -1;   // an entry of "Files of type" to choose first, from 0; none when -1
 };
 
 // What the user saw of it.
@@ -47,6 +48,9 @@ struct FileDialogSeen {
     std::wstring suggestedName;  // the file-name box as the dialog came up
     std::wstring fileType;       // the entry chosen in "Files of type"
     bool overwritePrompt = false;
+    // The files the dialog listed under the chosen entry, when one was
+    // chosen; read from the same process only.
+    std::vector<std::wstring> listed;
 };
 
 // Waits for the process's file dialog with this title and answers it.

@@ -139,6 +139,24 @@ TEST_F(OpenSaveTest, SaveWritesTheViewUnderTheChosenName) {
     }
 }
 
+TEST_F(OpenSaveTest, OpenListsEachFormatsFilesUnderItsEntryWhateverTheirSpelling) {
+    for (const wchar_t* name : {L"a.jpg", L"b.jpeg", L"c.png", L"d.tif", L"e.TIFF", L"f.bmp", L"g.gif", L"h.webp"})
+        WriteFileBytes(folder.File(name), "listed by name only");
+    ::SetCurrentDirectoryW(folder.path().c_str());  // where the dialog opens here
+    const std::pair<int, std::vector<std::wstring>> cases[] = {
+        {0, {L"a.jpg", L"b.jpeg", L"c.png", L"d.tif", L"e.TIFF", L"f.bmp", L"g.gif"}},  // all supported files
+        {2, {L"a.jpg", L"b.jpeg"}},                                                      // JPEG (*.jpg)
+        {5, {L"d.tif", L"e.TIFF"}},                                                      // TIFF (*.tif)
+    };
+    for (const auto& [entry, listed] : cases) {
+        FileDialogAnswer answer{L"", IDCANCEL};
+        answer.fileTypeIndex = entry;
+        std::vector<std::wstring> seen = Answered(texts::SelectPhotoTitle, answer, [&] { form.bnOpen(); }).second.listed;
+        std::sort(seen.begin(), seen.end());
+        EXPECT_EQ(seen, listed) << entry;
+    }
+}
+
 TEST_F(OpenSaveTest, FormatsItKnowsButCannotOpenAreNamedPlainlyAndThePhotoStays) {
     const TempFolder linuxFolder(kLinuxTmp);
     const std::wstring webp = linuxFolder.File(L"photo.webp"), heic = linuxFolder.File(L"photo.heic");
