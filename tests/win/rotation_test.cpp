@@ -2,7 +2,7 @@
 #include <tuple>
 #include <vector>
 
-#include "core/imaging/quarter_turn.h"
+#include "core/imaging/orientation.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
 #include "main_window_fixture.h"
@@ -34,8 +34,8 @@ protected:
     bool TurnedAsTheCoreTurns(bool left) {
         const Pixels before = Photo();
         std::vector<COLORREF> expected(before.values.size());
-        QuarterTurnPixels(left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
-                          before.height, reinterpret_cast<uint32_t*>(expected.data()));
+        OrientPixels(QuarterTurn(left), reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
+                     before.height, reinterpret_cast<uint32_t*>(expected.data()));
         left ? form.RotateCCW() : form.RotateCW();
         return Photo().values == expected && Photo().width == before.height;
     }

@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/errors/trap.h"
-#include "core/imaging/quarter_turn.h"
+#include "core/imaging/orientation.h"
 #include "core/runtime/runtime_error.h"
 #include "win/imaging/bitmap_rows.h"
 #include "win/imaging/platform_capabilities.h"
