@@ -1,4 +1,5 @@
-// Making a photo upright: where the corners of a quarter turn go, and where each orientation sends every pixel, strip by strip.
+// Making a photo upright: where the corners of a quarter turn go, where each orientation sends every pixel,
+// strip by strip.
 #include "core/imaging/orientation.h"
 
 #include <gtest/gtest.h>
@@ -35,32 +36,26 @@ std::vector<uint32_t> Scrambled(int32_t width = kWidth, int32_t height = kHeight
     return pixels;
 }
 
-// Each orientation is the one affine map that puts the stored corners where
-// EXIF says: every upright pixel is then found from the stored corner that
-// becomes the upper-left one, stepping towards those that become the
-// upper-right and the lower-left.
+// Each orientation is the affine map that puts the stored corners where EXIF says: every upright pixel lies
+// as far from the upper-left one as its stored pixel from the corner that becomes it, in those directions.
 TEST(OrientPixels, SendsEachPixelWhereTheOrientationsCornersPutIt) {
+    const auto sign = [](int32_t d) { return (d > 0) - (d < 0); };
     for (const auto& [w, h] : {std::pair{1, 1}, {3, 1}, {1, 3}, {3, 2}, {kWidth, kHeight}}) {
         const std::vector<uint32_t> source = Scrambled(w, h);
         for (int32_t o = 1; o <= 8; ++o) {
-            SCOPED_TRACE(std::to_string(w) + "x" + std::to_string(h) + " orientation " + std::to_string(o));
-            const auto corner = [&](test::Corner c) {
-                return std::pair{c % 2 ? w - 1 : 0, c / 2 ? h - 1 : 0};
-            };
-            const auto [x0, y0] = corner(test::kUprightCorners[o][test::kUpperLeft]);
-            const auto [x1, y1] = corner(test::kUprightCorners[o][test::kUpperRight]);
-            const auto [x2, y2] = corner(test::kUprightCorners[o][test::kLowerLeft]);
-            const int32_t uprightWidth = std::max(std::abs(x1 - x0), std::abs(y1 - y0)) + 1;
-            const int32_t uprightHeight = static_cast<int32_t>(source.size()) / uprightWidth;
-            const auto sign = [](int32_t d) { return (d > 0) - (d < 0); };
+            int32_t x[3], y[3];  // the stored corners that become the upper-left, upper-right and lower-left
+            for (int i = 0; i < 3; ++i) {
+                const int corner = test::kUprightCorners[o][i] - '0';
+                x[i] = corner % 2 ? w - 1 : 0, y[i] = corner / 2 ? h - 1 : 0;
+            }
+            const int32_t uprightWidth = SwapsSides(static_cast<Orientation>(o)) ? h : w;
             const std::vector<uint32_t> upright = Oriented(static_cast<Orientation>(o), source, w, h);
-            EXPECT_EQ(uprightWidth, SwapsSides(static_cast<Orientation>(o)) && w != h ? h : w);
-            for (int32_t y = 0; y < uprightHeight; ++y) {
-                for (int32_t x = 0; x < uprightWidth; ++x) {
-                    const int32_t sx = x0 + x * sign(x1 - x0) + y * sign(x2 - x0);
-                    const int32_t sy = y0 + x * sign(y1 - y0) + y * sign(y2 - y0);
-                    ASSERT_EQ(upright[y * uprightWidth + x], source[sy * w + sx]) << x << "," << y;
-                }
+            for (int32_t i = 0; i < static_cast<int32_t>(upright.size()); ++i) {
+                const int32_t u = i % uprightWidth, v = i / uprightWidth;
+                const int32_t sx = x[0] + u * sign(x[1] - x[0]) + v * sign(x[2] - x[0]);
+                const int32_t sy = y[0] + u * sign(y[1] - y[0]) + v * sign(y[2] - y[0]);
+                ASSERT_EQ(upright[i], source[sy * w + sx])
+                    << w << "x" << h << " orientation " << o << " at " << i;
             }
         }
     }
@@ -84,7 +79,8 @@ TEST(OrientBand, StripsStoredBottomUpMoveAsTheWholePicture) {
                 const PixelBand band{strip.data() + static_cast<size_t>(rows - 1) * width, -width, top, rows};
                 OrientBand(orientation, band, width, height, target.data());
             }
-            EXPECT_EQ(target, Oriented(orientation, source, width, height)) << stripRows << " orientation " << o;
+            EXPECT_EQ(target, Oriented(orientation, source, width, height))
+                << stripRows << " orientation " << o;
         }
     }
 }

@@ -7,8 +7,7 @@
 namespace tpr {
 namespace {
 
-constexpr uint8_t kMarker = 0xFF, kStartOfImage = 0xD8, kStartOfScan = 0xDA, kEndOfImage = 0xD9,
-                  kApp1 = 0xE1;
+constexpr uint8_t kMarker = 0xFF, kStartOfImage = 0xD8, kStartOfScan = 0xDA, kEndOfImage = 0xD9, kApp1 = 0xE1;
 constexpr uint16_t kOrientationTag = 0x0112, kShortType = 3, kTiffMagic = 42;
 constexpr size_t kEntryBytes = 12;
 

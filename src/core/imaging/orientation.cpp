@@ -11,7 +11,8 @@ std::array<BlitPoint, 3> QuarterTurnPoints(bool left, int32_t width, int32_t hei
     return {{{width, 0}, {width, height}, {0, 0}}};
 }
 
-void OrientBand(Orientation orientation, const PixelBand& band, int32_t width, int32_t height, uint32_t* target) {
+void OrientBand(Orientation orientation, const PixelBand& band, int32_t width, int32_t height,
+                uint32_t* target) {
     // Pixel (x, y) is first mirrored to (u, v), then lands at (u, v), or at
     // (v, u) where the orientation transposes.
     using O = Orientation;

@@ -48,7 +48,8 @@ std::array<BlitPoint, 3> QuarterTurnPoints(bool left, int32_t width, int32_t hei
 // are exactly the transfer the blit with QuarterTurnPoints makes. Bands that
 // cover the picture, in any order, move all of it, so that a large picture
 // can be read a strip at a time.
-void OrientBand(Orientation orientation, const PixelBand& band, int32_t width, int32_t height, uint32_t* target);
+void OrientBand(Orientation orientation, const PixelBand& band, int32_t width, int32_t height,
+                uint32_t* target);
 
 // The whole picture, its rows from the top without padding, in one band.
 inline void OrientPixels(Orientation orientation, const uint32_t* source, int32_t width, int32_t height,
