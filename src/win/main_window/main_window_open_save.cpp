@@ -1,5 +1,5 @@
-// Open and Save: a photo comes in through the Open dialog and goes out, as
-// shown, through the Save dialog as a JPEG file.
+// Open and Save: a photo comes in, upright, through the Open dialog (or any
+// other way in) and goes out, as shown, through the Save dialog as a JPEG file.
 #include "core/common/path_helpers.h"
 #include "core/common/ui_texts.h"
 #include "core/errors/trap.h"
@@ -7,6 +7,8 @@
 #include "core/main_window/save_name.h"
 #include "core/runtime/conversions.h"
 #include "win/dialogs/file_dialog.h"
+#include "win/imaging/exif_file.h"
+#include "win/imaging/gdi_rotate.h"
 #include "win/imaging/opaque_picture.h"
 #include "win/imaging/save_jpg.h"
 #include "win/main_window/main_window.h"
@@ -32,8 +34,10 @@ void Form1::bnOpen() {
 
 void Form1::ShowPhotoFile(const std::wstring& path) {
     // The name changes only once the photo has loaded: a failed load keeps
-    // the previous name with the previous picture.
-    picImage.SetPicture(OpaqueOn(LoadPicture(path), kViewBackground));
+    // the previous name with the previous picture. A photo that its camera
+    // stored turned or mirrored is laid upright before it is fitted.
+    Picture photo = OpaqueOn(LoadPicture(path), kViewBackground);
+    picImage.SetPicture(UprightPicture(std::move(photo), RecordedOrientation(path)));
     Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
     ResizePhotoInProperties();
 }
