@@ -92,8 +92,8 @@ Bytes JpegStart(const std::vector<Bytes>& segments, uint8_t components = 3) {
     return jpeg;
 }
 JpegMetadata Read(const Bytes& jpeg) { return ReadJpegMetadata(jpeg.data(), jpeg.size()); }
-std::string Text(const std::optional<Bytes>& values) {
-    return values ? std::string(values->begin(), values->end()) : "(none)";
+std::string Text(const std::optional<ExifField>& field) {
+    return field ? std::string(field->values.begin(), field->values.end()) : "(none)";
 }
 
 // What a phone writes: date, camera, exposure, but also where, who and what.
@@ -117,7 +117,7 @@ TEST(JpegMetadata, KeepsTheAllowedFactsAndTheSavedSizeOnly) {
         // Never written: description, orientation, comment, serial number, the GPS directory.
         {0x010E, "(none)"}, {0x0112, "(none)"}, {0x9286, "(none)"}, {0xA431, "(none)"}, {0x8825, "(none)"},
     };
-    for (const auto& [tag, value] : fields) EXPECT_EQ(Text(ExifFieldValues(saved.exif, tag)), value) << tag;
+    for (const auto& [tag, value] : fields) EXPECT_EQ(Text(ExifFieldOf(saved.exif, tag)), value) << tag;
 }
 
 TEST(JpegMetadata, DropsAnExifBlockThatCannotBeReadWhole) {
@@ -129,7 +129,7 @@ TEST(JpegMetadata, DropsAnExifBlockThatCannotBeReadWhole) {
     for (const Bytes& exif : {truncated, badOrder, Bytes{}})
         EXPECT_TRUE(AllowedExif(exif, 10, 10).empty());
     // A directory that links to itself is read once.
-    EXPECT_EQ(Text(ExifFieldValues(AllowedExif(looping, 10, 10), 0x010F)), std::string("Maker\0", 6));
+    EXPECT_EQ(Text(ExifFieldOf(AllowedExif(looping, 10, 10), 0x010F)), std::string("Maker\0", 6));
 }
 
 TEST(JpegMetadata, KeepsAnRgbProfileOfAColourPhotoByteForByte) {

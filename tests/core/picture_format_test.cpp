@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/common/ui_texts.h"
-#include "core/imaging/picture_format.h"
+#include "core/main_window/photo_messages.h"
 
 namespace tpr {
 namespace {

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
+#include "exif_photo.h"
 
 namespace tpr::e2e {
 namespace {
@@ -20,11 +21,15 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
     WritePhoto(folder.File(L"wide.bmp"), 3200, 1600, L"image/bmp");
     WritePhoto(folder.File(L"screen.png"), 500, 300, L"image/png");
     WritePhoto(folder.File(L"scan.TIFF"), 400, 500, L"image/tiff");
+    const std::wstring portrait = folder.File(L"portrait.jpg");  // landscape pixels, to be turned right
+    WritePhoto(portrait, 640, 480);
+    WriteFileBytes(portrait, ReadFileBytes(portrait).insert(2, ExifSegment({OrientationEntry(6)})));
     constexpr SIZE kPlaceholder{355, 296};  // shown before any photo is opened
     const Start starts[] = {
         {L"nothing", L"", kPlaceholder},
         {L"a quoted path with a blank", L"\"@\\a b.jpg\"", {640, 480}},
         {L"a camera's name in capitals", L"\"@\\IMG_0001.JPG\"", {320, 240}},
+        {L"a phone's portrait photo, upright", L"\"@\\portrait.jpg\"", {450, 600}},
         {L"an unquoted photo larger than the work area", L"@\\wide.bmp", {800, 400}},
         {L"a screenshot", L"@\\screen.png", {500, 300}},
         {L"a scan", L"\"@\\scan.TIFF\"", {400, 500}},
@@ -43,7 +48,8 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
         EXPECT_EQ(WindowTextOf(program.MainWindow()), texts::AppName);
         if (start.error) {
             EXPECT_TRUE(AcknowledgeReport(program));
-            EXPECT_NE(log.NewEntries().find("  Number: " + std::to_string(start.error) + " = "), std::string::npos)
+            EXPECT_NE(log.NewEntries().find("  Number: " + std::to_string(start.error) + " = "),
+                      std::string::npos)
                 << log.NewEntries();
             EXPECT_FALSE(SettingsExist()) << "Main ended at the failed load";
         } else {

@@ -1,14 +1,18 @@
-// Quarter turns of the photo: where each pixel lands, the view afterwards, PlgBlt and a failed turn.
+// Quarter turns of the photo: where each pixel lands, the view afterwards, PlgBlt and a failed turn; a
+// photo its camera stored turned or mirrored, opened upright.
 #include <tuple>
 #include <vector>
 
-#include "core/imaging/quarter_turn.h"
+#include "core/imaging/orientation.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/runtime_error.h"
+#include "exif_photo.h"
 #include "main_window_fixture.h"
+#include "test_files.h"
 #include "test_pictures.h"
 #include "win/imaging/gdi_rotate.h"
 #include "win/imaging/platform_capabilities.h"
+#include "win/imaging/save_jpg.h"
 #include "win/runtime/screen.h"
 
 namespace tpr::test {
@@ -34,8 +38,8 @@ protected:
     bool TurnedAsTheCoreTurns(bool left) {
         const Pixels before = Photo();
         std::vector<COLORREF> expected(before.values.size());
-        QuarterTurnPixels(left, reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
-                          before.height, reinterpret_cast<uint32_t*>(expected.data()));
+        OrientPixels(QuarterTurn(left), reinterpret_cast<const uint32_t*>(before.values.data()), before.width,
+                     before.height, reinterpret_cast<uint32_t*>(expected.data()));
         left ? form.RotateCCW() : form.RotateCW();
         return Photo().values == expected && Photo().width == before.height;
     }
@@ -56,6 +60,37 @@ TEST_F(RotationTest, EachTurnMovesEveryPixelAQuarterAndTheViewFollows) {
         const RECT view = ViewRect();
         EXPECT_TRUE(view.right - view.left == turned.width && view.bottom - view.top == turned.height);
         EXPECT_TRUE(ReadPixels(probe.placeholder.picture).values == placeholder) << "the placeholder itself";
+    }
+}
+
+// WritePhoto's photo has a dark upper-left corner, a blue left edge and a red right one: each orientation
+// puts the dark and the blue corner elsewhere. 9 is no orientation: the photo opens as stored. The upright
+// photo saves upright, with no orientation of its own.
+TEST_F(RotationTest, OpenedPhotoIsLaidUprightByTheOrientationItsCameraRecorded) {
+    const TempFolder folder;
+    const std::wstring path = folder.File(L"camera.jpg"), saved = folder.File(L"saved.jpg");
+    WritePhoto(path, 160, 120);
+    const std::string stored = ReadFileBytes(path);
+    const auto at = [](int corner, int width, int height) {
+        return POINT{corner % 2 ? width - 4 : 3, corner / 2 ? height - 4 : 3};
+    };
+    for (uint32_t recorded = 1; recorded <= 9; ++recorded) {
+        WriteFileBytes(path, std::string(stored).insert(2, ExifSegment({OrientationEntry(recorded)})));
+        form.ShowPhotoFile(path);
+        const Pixels photo = Photo();
+        const uint32_t upright = recorded <= 8 ? recorded : 1;
+        ASSERT_EQ(photo.width, upright >= 5 ? 120 : 160) << recorded;
+        EXPECT_EQ(ShownResolution(), PhotoResolutionText(photo.width, photo.height));
+        for (int corner = 0; corner < 4; ++corner) {
+            const POINT shown = at(corner, photo.width, photo.height),
+                        was = at(kUprightCorners[upright][corner] - '0', 160, 120);
+            EXPECT_TRUE(Near(photo.at(shown.x, shown.y), ImageFilePixel(path, was.x, was.y), 24))
+                << recorded << corner;
+        }
+        if (recorded != 6) continue;
+        win::SaveJPG(probe.view.GetPicture(), saved, 90);
+        EXPECT_EQ(ImageFileSize(saved).cx, 120);
+        EXPECT_EQ(CountOf(ReadFileBytes(saved), "Exif"), 0u);
     }
 }
 

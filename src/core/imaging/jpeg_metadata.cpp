@@ -77,12 +77,7 @@ size_t UnitSize(uint16_t type) {
     return type == 5 || type == 10 ? 4 : size;  // a rational is two longs
 }
 
-// A field with its values in little-endian order.
-struct Field {
-    uint16_t type = 0;
-    uint32_t count = 0;
-    std::vector<uint8_t> values;
-};
+using Field = ExifField;
 using Directory = std::map<uint16_t, Field>;
 
 class TiffReader {
@@ -263,7 +258,7 @@ std::vector<uint8_t> AllowedExif(const std::vector<uint8_t>& exif, uint32_t widt
     return tiff;
 }
 
-std::optional<std::vector<uint8_t>> ExifFieldValues(const std::vector<uint8_t>& exif, uint16_t tag) {
+std::optional<ExifField> ExifFieldOf(const std::vector<uint8_t>& exif, uint16_t tag) {
     const TiffReader reader(exif);
     const std::optional<uint32_t> mainOffset = reader.FirstDirectory();
     if (!mainOffset) return std::nullopt;
@@ -272,7 +267,7 @@ std::optional<std::vector<uint8_t>> ExifFieldValues(const std::vector<uint8_t>& 
     std::optional<Directory> fields = reader.Fields(*mainOffset, isTag, &exifOffset);
     if (fields && !fields->count(tag) && exifOffset) fields = reader.Fields(*exifOffset, isTag);
     if (!fields || !fields->count(tag)) return std::nullopt;
-    return fields->at(tag).values;
+    return fields->at(tag);
 }
 
 std::vector<uint8_t> SavedMetadataSegments(const JpegMetadata& source, uint32_t width, uint32_t height) {

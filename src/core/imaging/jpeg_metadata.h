@@ -11,6 +11,11 @@
 
 namespace tpr {
 
+// How much of a file's start the program reads for its metadata: the EXIF
+// block (at most 64 KiB) and any colour profile in use, with the segments
+// before them.
+constexpr size_t kMetadataBytes = 1 << 20;
+
 struct JpegMetadata {
     std::vector<uint8_t> exif;        // the EXIF block's TIFF structure, as stored
     std::vector<uint8_t> iccProfile;  // the colour profile, its chunks joined
@@ -26,9 +31,16 @@ JpegMetadata ReadJpegMetadata(const uint8_t* bytes, size_t size);
 // whole, or keeps nothing.
 std::vector<uint8_t> AllowedExif(const std::vector<uint8_t>& exif, uint32_t width, uint32_t height);
 
-// The values of a field of the EXIF block's main or EXIF directory, as
-// little-endian numbers; nullopt when it is absent or cannot be read.
-std::optional<std::vector<uint8_t>> ExifFieldValues(const std::vector<uint8_t>& exif, uint16_t tag);
+// A field of an EXIF block: its TIFF type, count and values, as little-endian numbers.
+struct ExifField {
+    uint16_t type = 0;
+    uint32_t count = 0;
+    std::vector<uint8_t> values;
+};
+
+// The field of the EXIF block's main directory or, failing that, its EXIF
+// directory; nullopt when it is absent or cannot be read.
+std::optional<ExifField> ExifFieldOf(const std::vector<uint8_t>& exif, uint16_t tag);
 
 // The APP1 and APP2 segments a JPEG of width x height made from the photo
 // carries: the allowed EXIF fields and, when the photo was decoded as colour

@@ -1,11 +1,10 @@
-// Quarter turns of a picture (module modGDI).
+// Quarter turns of a picture, and a turned or mirrored photo laid upright (module modGDI).
 #include "win/imaging/gdi_rotate.h"
 
 #include <algorithm>
 #include <utility>
 
 #include "core/errors/trap.h"
-#include "core/imaging/quarter_turn.h"
 #include "core/runtime/runtime_error.h"
 #include "win/imaging/bitmap_rows.h"
 #include "win/imaging/platform_capabilities.h"
@@ -19,15 +18,37 @@ ParallelogramBlit& Blit() {
     return blit;
 }
 
-// The pixel turn of a width x height bitmap onto target, reading the bitmap
-// a strip at a time.
-void TurnPixels(bool left, HBITMAP bitmap, int32_t width, int32_t height, uint32_t* target) {
+// The width x height bitmap laid upright on the pixels themselves onto
+// target, reading the bitmap a strip at a time.
+void OrientBitmapPixels(Orientation orientation, HBITMAP bitmap, int32_t width, int32_t height,
+                        uint32_t* target) {
     BitmapRows rows(bitmap, width, height);
     if (!rows.Readable()) Raise(kErrInvalidCall);
     for (int32_t y = 0; y < height;) {
         const PixelBand band = rows.Band(y);
-        QuarterTurnBand(left, band, width, height, target);
+        OrientBand(orientation, band, width, height, target);
         y += band.rows;
+    }
+}
+
+// Draws the image picSrc shows laid upright from `orientation` onto picDest,
+// which takes its size, its sides swapped where the orientation swaps them.
+// Only quarter turns are left to PlgBlt, the turns the platform probe
+// checks; the others are always made on the pixels.
+void DrawOriented(Orientation orientation, WorkSurface& picSrc, WorkSurface& picDest) {
+    const int32_t width = picSrc.ScaleWidth(), height = picSrc.ScaleHeight();
+    const bool swaps = SwapsSides(orientation);
+    picDest.SetSize(swaps ? height : width, swaps ? width : height);
+    const bool left = orientation == Orientation::TurnLeft;
+    if ((left || orientation == Orientation::TurnRight) && PlgBltTurns()) {
+        const UniqueHdc source(::CreateCompatibleDC(nullptr));
+        if (!source) Raise(kErrOutOfMemory);
+        const SelectGuard select(source.get(), picSrc.Image());
+        if (!BlitQuarterTurn(left, picDest.hDC(), height, width, source.get(), width, height)) {
+            Raise(kErrInvalidCall);
+        }
+    } else {
+        OrientBitmapPixels(orientation, picSrc.Image(), width, height, picDest.Pixels());
     }
 }
 
@@ -84,21 +105,27 @@ bool BlitQuarterTurn(bool left, HDC target, int32_t targetWidth, int32_t targetH
 void RotatePictureBox(bool Left, WorkSurface& picSrc, WorkSurface& picDest) {
     err::LeafTrap(
         L"modGDI.RotatePictureBox(Left,picSrc,picDest)",
+        [&] { DrawOriented(QuarterTurn(Left), picSrc, picDest); }, Left, picSrc, picDest);
+}
+
+Picture UprightPicture(Picture picture, Orientation orientation) {
+    if (orientation == Orientation::Upright) return picture;
+    return err::LeafTrap(
+        L"modGDI.UprightPicture(picture,orientation)",
         [&] {
-            const int32_t width = picSrc.ScaleWidth(), height = picSrc.ScaleHeight();
-            picDest.SetSize(height, width);  // outer sizes swapped
-            if (PlgBltTurns()) {
-                const UniqueHdc source(::CreateCompatibleDC(nullptr));
-                if (!source) Raise(kErrOutOfMemory);
-                const SelectGuard select(source.get(), picSrc.Image());
-                if (!BlitQuarterTurn(Left, picDest.hDC(), height, width, source.get(), width, height)) {
-                    Raise(kErrInvalidCall);
-                }
-            } else {
-                TurnPixels(Left, picSrc.Image(), width, height, picDest.Pixels());
+            WorkSurface upright;
+            {
+                WorkSurface stored;
+                const SIZE size = picture.PixelSize();
+                stored.SetPicture(picture, size.cx * TwipsPerPixelX(), size.cy * TwipsPerPixelY());
+                DrawOriented(orientation, stored, upright);
             }
+            // The photo as stored goes now, not when the caller's statement
+            // ends, where the shown photo would still be held beside both.
+            picture = Picture();
+            return upright.TakeImage();
         },
-        Left, picSrc, picDest);
+        picture, static_cast<int32_t>(orientation));
 }
 
 ReplacedPlgBlt::ReplacedPlgBlt(ParallelogramBlit blit) : previous_(std::exchange(Blit(), blit)) {}

@@ -1,6 +1,7 @@
 // Quarter turns of the photo (module modGDI): a parallelogram blit from one
 // off-screen work surface onto another, or, where the platform's PlgBlt
-// cannot turn (PlgBltTurns), the same transfer made on the pixels.
+// cannot turn (PlgBltTurns), the same transfer made on the pixels; and by
+// the same means a photo that a camera stored turned or mirrored laid upright.
 #pragma once
 
 #include <windows.h>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <string>
 
+#include "core/imaging/orientation.h"
 #include "win/imaging/memory_bitmap.h"
 #include "win/runtime/picture.h"
 
@@ -54,6 +56,12 @@ inline std::wstring ErrTypeName(const WorkSurface&) { return L"PictureBox"; }
 // strip at a time. A blit that fails, or a source that cannot be read,
 // raises error 5 rather than leave a blank image to become the photo.
 void RotatePictureBox(bool Left, WorkSurface& picSrc, WorkSurface& picDest);
+
+// The picture laid upright from `orientation` onto a new bitmap picture (the
+// picture itself when it is upright already). The picture given is released
+// as soon as the upright one is drawn: a large photo is held twice at most.
+// Error 7 when the upright picture cannot be made.
+Picture UprightPicture(Picture picture, Orientation orientation);
 
 // PlgBlt of the whole sourceWidth x sourceHeight source onto the target of
 // targetWidth x targetHeight pixels, turned a quarter; PlgBlt's result.

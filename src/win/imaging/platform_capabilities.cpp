@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/imaging/quarter_turn.h"
+#include "core/imaging/orientation.h"
 #include "win/imaging/gdi_rotate.h"
 #include "win/imaging/gdiplus_resize.h"
 #include "win/imaging/memory_bitmap.h"
@@ -39,7 +39,7 @@ bool MeasurePlgBltTurns() {
     marked[kWidth - 1] = 0x00FF00;  // upper-right
     if (!BlitQuarterTurn(true, target.dc(), kHeight, kWidth, source.dc(), kWidth, kHeight)) return false;
     uint32_t turned[kWidth * kHeight];
-    QuarterTurnPixels(true, source.Pixels(), kWidth, kHeight, turned);
+    OrientPixels(Orientation::TurnLeft, source.Pixels(), kWidth, kHeight, turned);
     return std::equal(turned, turned + kWidth * kHeight, target.Pixels());
 }
 

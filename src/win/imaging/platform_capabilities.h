@@ -11,7 +11,7 @@ namespace tpr::win {
 // same), as measured with a quarter turn of a 3 x 2 picture with two marked
 // corners. Probe: that turn, and the marks must land where a quarter turn
 // puts them. Where they do not, the rotation turns the pixels itself
-// (QuarterTurnBand) onto the same work surface.
+// (OrientBand) onto the same work surface.
 bool PlgBltTurns();
 
 // Whether GDI+ prefilters when it shrinks in interpolation mode 7. Wine 8's

@@ -70,8 +70,10 @@ public:
     void bnOpen();
     void bnSave();
     std::wstring GetReportPath();
-    // Loads the photo at path into picImage and shows it fitted; its name
-    // becomes the current photo's name only once it has loaded.
+    // Loads the photo at path into picImage, upright by the orientation its
+    // camera recorded, and shows it fitted; its name becomes the current
+    // photo's name only once it has loaded. Every way a photo comes in
+    // opens it here.
     void ShowPhotoFile(const std::wstring& path);
     void RotateCCW();
     void RotateCW();

@@ -1,13 +1,16 @@
-// Open and Save: a photo comes in through the Open dialog and goes out, as
-// shown, through the Save dialog as a JPEG file.
+// Open and Save: a photo comes in, upright, through the Open dialog (or any
+// other way in) and goes out, as shown, through the Save dialog as a JPEG file.
 #include "core/common/path_helpers.h"
 #include "core/common/ui_texts.h"
 #include "core/errors/trap.h"
-#include "core/imaging/picture_format.h"
+#include "core/imaging/exif_orientation.h"
+#include "core/runtime/picture_format.h"
 #include "core/main_window/photo_masks.h"
+#include "core/main_window/photo_messages.h"
 #include "core/main_window/save_name.h"
 #include "core/runtime/conversions.h"
 #include "win/dialogs/file_dialog.h"
+#include "win/imaging/gdi_rotate.h"
 #include "win/imaging/opaque_picture.h"
 #include "win/imaging/save_jpg.h"
 #include "win/main_window/main_window.h"
@@ -19,8 +22,21 @@ namespace tpr::win {
 
 namespace {
 
-// A JPEG's facts sit in its first segments; a megabyte holds them with any colour profile in use.
-constexpr size_t kPhotoFileStart = 1 << 20;
+// What the start of a photo file tells: its format and, for a JPEG, its metadata.
+struct PhotoFileStart {
+    PictureFormat format = PictureFormat::Unknown;
+    JpegMetadata metadata;
+};
+
+// A file that cannot be read tells nothing: its loading reports why.
+PhotoFileStart ReadPhotoFileStart(const std::wstring& path) {
+    PhotoFileStart told;
+    if (const std::optional<std::vector<uint8_t>> start = ReadFileBytes(path, kMetadataBytes)) {
+        told.format = PictureFormatOf(start->data(), start->size());
+        if (told.format == PictureFormat::Jpeg) told.metadata = ReadJpegMetadata(start->data(), start->size());
+    }
+    return told;
+}
 
 }  // namespace
 
@@ -41,21 +57,21 @@ void Form1::bnOpen() {
 }
 
 void Form1::ShowPhotoFile(const std::wstring& path) {
-    // A file that cannot be read is left to the loader, which reports why.
-    const std::vector<uint8_t> start = ReadFileBytes(path, kPhotoFileStart).value_or(std::vector<uint8_t>{});
-    const PictureFormat format = PictureFormatOf(start.data(), start.size());
+    PhotoFileStart told = ReadPhotoFileStart(path);
     // Formats the program knows but cannot decode are no program error: it
     // says so plainly, and the photo on show stays.
-    if (const std::wstring message = UnopenablePhotoMessage(format); !message.empty()) {
+    if (const std::wstring message = UnopenablePhotoMessage(told.format); !message.empty()) {
         MsgBox(message, MB_ICONINFORMATION | MB_OK, hwnd());
         return;
     }
     // The name changes only once the photo has loaded: a failed load keeps
-    // the previous name with the previous picture.
-    picImage.SetPicture(OpaqueOn(LoadPicture(path), kViewBackground));
+    // the previous name with the previous picture. A photo that its camera
+    // stored turned or mirrored is laid upright before it is fitted.
+    Picture photo = OpaqueOn(LoadPicture(path), kViewBackground);
+    picImage.SetPicture(
+        UprightPicture(std::move(photo), ExifOrientation(told.metadata).value_or(Orientation::Upright)));
     Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
-    Program().CurrentPhotoFacts =
-        format == PictureFormat::Jpeg ? ReadJpegMetadata(start.data(), start.size()) : JpegMetadata{};
+    Program().CurrentPhotoFacts = std::move(told.metadata);
     ResizePhotoInProperties();
 }
 

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "core/imaging/picture_format.h"
+#include "core/runtime/picture_format.h"
 #include "core/runtime/runtime_error.h"
 #include "win/runtime/gdiplus_decoder.h"
 #include "win/runtime/unique_any.h"

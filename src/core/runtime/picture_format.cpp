@@ -1,11 +1,8 @@
 // Picture formats by signature: the decoder is chosen by content, as a PNG named .jpg is common.
-#include "core/imaging/picture_format.h"
+#include "core/runtime/picture_format.h"
 
 #include <cstring>
 #include <string_view>
-
-#include "core/common/ui_texts.h"
-#include "core/runtime/text_replace.h"
 
 namespace tpr {
 
@@ -44,17 +41,6 @@ PictureFormat PictureFormatOf(const uint8_t* bytes, size_t size) {
     if (StartsWith(bytes, size, "GIF87a") || StartsWith(bytes, size, "GIF89a")) return PictureFormat::Gif;
     if (StartsWith(bytes, size, "RIFF") && StartsWith(bytes, size, "WEBP", 8)) return PictureFormat::WebP;
     return MediaFilePictureFormat(bytes, size);
-}
-
-std::wstring UnopenablePhotoMessage(PictureFormat format) {
-    const wchar_t* name = format == PictureFormat::WebP   ? L"a WebP"
-                          : format == PictureFormat::Heic ? L"a HEIC"
-                          : format == PictureFormat::Avif ? L"an AVIF"
-                                                          : nullptr;
-    if (!name) return {};
-    std::wstring message = texts::UnopenablePhotoText;
-    ReplaceAll(message, L"%1", name);
-    return message;
 }
 
 }  // namespace tpr

@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <string>
 
 namespace tpr {
 
@@ -14,11 +13,5 @@ constexpr size_t kPictureSignatureLength = 64;
 
 // The format the bytes start with; Unknown for anything else or too few bytes.
 PictureFormat PictureFormatOf(const uint8_t* bytes, size_t size);
-
-// For the formats the program recognises but cannot decode (WebP, HEIC,
-// AVIF), the message that says so by the name users know the format by
-// (its article with it: "an AVIF");
-// empty for every other format.
-std::wstring UnopenablePhotoMessage(PictureFormat format);
 
 }  // namespace tpr
