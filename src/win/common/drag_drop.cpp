@@ -21,10 +21,11 @@ public:
         return S_OK;
     }
     STDMETHODIMP Drop(IDataObject* data, DWORD keys, POINTL point, DWORD* effect) override {
-        Answer(effect);
-        // The handler traps its own errors: nothing it raises comes back here.
-        if (accepting_ && data) onDrop_(*data, keys, point);
+        if (!effect) return E_INVALIDARG;
+        const bool copying = accepting_ && data && (*effect & DROPEFFECT_COPY);
         accepting_ = false;
+        // The handler traps its own errors: nothing it raises comes back here.
+        *effect = copying && onDrop_(*data, keys, point) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
         return S_OK;
     }
 

@@ -12,8 +12,8 @@
 namespace tpr::win {
 
 // What a drop brings: the data, the mouse buttons and modifier keys held
-// (the MK_ flags) and the point on screen.
-using DropHandler = std::function<void(IDataObject& data, DWORD keys, POINTL point)>;
+// (the MK_ flags) and the point on screen; whether the data was taken.
+using DropHandler = std::function<bool(IDataObject& data, DWORD keys, POINTL point)>;
 
 // A window registered as a drop target for as long as this lives (the
 // window must outlive it). Data that offers a file list shows the copy

@@ -31,6 +31,7 @@ void Form1::AcceptDrops() {
         Form_OLEDragDrop(DataObject(data), effect, ButtonsOf(keys), ShiftOf(keys),
                          static_cast<float>(client.x * TwipsPerPixelX()),
                          static_cast<float>(client.y * TwipsPerPixelY()));
+        return effect != DROPEFFECT_NONE;
     }, DraggingOut);
 }
 
