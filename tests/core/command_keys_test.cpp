@@ -13,14 +13,22 @@ TEST(CommandKeys, EachKeyRunsItsCommandAndOnlyWithItsModifiers) {
         int16_t keyCode, shift;
         CommandId command;
     } cases[] = {
-        {'O', kCtrlMask, kCommandOpen},        {'S', kCtrlMask, kCommandSave},
-        {'C', kCtrlMask, kCommandCopy},        {'V', kCtrlMask, kCommandPaste},
-        {'1', kCtrlMask, kCommandPreset640},   {'4', kCtrlMask, kCommandPreset1280},
-        {'L', kCtrlMask, kCommandRotateCcw},   {'R', kCtrlMask, kCommandRotateCw},
-        {0x70, 0, kCommandAbout},              {0x26, kCtrlMask, kCommandQualityUp},
-        {0x28, kCtrlMask, kCommandQualityDown}, {'O', 0, kCommandNone},
-        {'O', kCtrlMask | kShiftMask, kCommandNone}, {0x70, kCtrlMask, kCommandNone},
-        {'5', kCtrlMask, kCommandNone},        {0x26, 0, kCommandNone},
+        {'O', kCtrlMask, kCommandOpen},
+        {'S', kCtrlMask, kCommandSave},
+        {'C', kCtrlMask, kCommandCopy},
+        {'V', kCtrlMask, kCommandPaste},
+        {'1', kCtrlMask, kCommandPreset640},
+        {'4', kCtrlMask, kCommandPreset1280},
+        {'L', kCtrlMask, kCommandRotateCcw},
+        {'R', kCtrlMask, kCommandRotateCw},
+        {0x70, 0, kCommandAbout},
+        {0x26, kCtrlMask, kCommandQualityUp},
+        {0x28, kCtrlMask, kCommandQualityDown},
+        {'O', 0, kCommandNone},
+        {'O', kCtrlMask | kShiftMask, kCommandNone},
+        {0x70, kCtrlMask, kCommandNone},
+        {'5', kCtrlMask, kCommandNone},
+        {0x26, 0, kCommandNone},
     };
     for (const auto& c : cases) EXPECT_EQ(CommandOfKey(c.keyCode, c.shift), c.command) << c.keyCode;
     // One key a command, and no key twice.

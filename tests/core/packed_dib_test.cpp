@@ -48,19 +48,19 @@ TEST(PackedDib, LayoutOfWhatGdiReadsWholeAndNothingElse) {
     } cases[] = {
         {{40, 3, 2, 24}, 24, true, 40, 12, false, false},
         {{40, 3, -2, 24}, 24, true, 40, 12, true, false},
-        {{40, 3, 2, 24}, 23, false, 0, 0, false, false},               // the last row cut short
-        {{40, 5, 1, 8}, 1024 + 8, true, 1064, 8, false, false},        // a full colour table
-        {{40, 5, 1, 8, 0, 2}, 8 + 8, true, 48, 8, false, false},       // two colours used
-        {{40, 2, 1, 16, 3}, 12 + 4, true, 52, 4, false, false},        // masks behind the header
+        {{40, 3, 2, 24}, 23, false, 0, 0, false, false},          // the last row cut short
+        {{40, 5, 1, 8}, 1024 + 8, true, 1064, 8, false, false},   // a full colour table
+        {{40, 5, 1, 8, 0, 2}, 8 + 8, true, 48, 8, false, false},  // two colours used
+        {{40, 2, 1, 16, 3}, 12 + 4, true, 52, 4, false, false},   // masks behind the header
         {{124, 2, 2, 32, 3, 0, kUsualMasks}, 16, true, 124, 8, false, true},
         {{124, 2, 2, 32, 3, 0, {0xFF, 0xFF00, 0xFF0000, 0xFF000000}}, 16, true, 124, 8, false, false},
         {{40, 0, 2, 32}, 64, false, 0, 0, false, false},
         {{40, 2, 0, 32}, 64, false, 0, 0, false, false},
         {{40, 2, 2, 32, 0, 0, {}, 2}, 64, false, 0, 0, false, false},  // two planes
         {{40, 2, 2, 12}, 64, false, 0, 0, false, false},
-        {{40, 2, 2, 8, 1}, 2048, false, 0, 0, false, false},           // run-length compressed
+        {{40, 2, 2, 8, 1}, 2048, false, 0, 0, false, false},  // run-length compressed
         {{40, 2, 2, 8, 0, 257}, 2048, false, 0, 0, false, false},
-        {{12, 2, 2, 32}, 64, false, 0, 0, false, false},               // the old core header
+        {{12, 2, 2, 32}, 64, false, 0, 0, false, false},  // the old core header
         {{40, 0x7FFFFFFF, 0x7FFFFFFF, 32}, 64, false, 0, 0, false, false},
     };
     for (const auto& c : cases) {

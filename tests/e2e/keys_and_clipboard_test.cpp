@@ -1,9 +1,10 @@
 // The keys from the user's keyboard through the X server, and the copy read
 // back by another program (this driver).
 #include <windows.h>
-
+// After windows.h, which they need.
 #include <commctrl.h>
 #include <shlobj.h>
+
 #include <gtest/gtest.h>
 
 #include "e2e_support.h"
@@ -48,11 +49,14 @@ TEST(KeysTest, KeysOpenTheDialogApplyAPresetTurnThePhotoChangeTheQualityAndCopyI
     };
     for (const auto& step : steps) {
         ASSERT_TRUE(Xdotool(std::string("key ") + step.keys));
-        EXPECT_TRUE(WaitUntil(5000, [&] {
-            return program.StatusText(1) == WorkAreaResolutionText(step.workArea.cx, step.workArea.cy) &&
-                   program.StatusText(2) == PhotoResolutionText(step.shown.cx, step.shown.cy) &&
-                   WindowTextOf(program.QualityList()) == step.quality;
-        })) << step.keys << ": " << program.StatusText(2).size();
+        EXPECT_TRUE(WaitUntil(
+            5000,
+            [&] {
+                return program.StatusText(1) == WorkAreaResolutionText(step.workArea.cx, step.workArea.cy) &&
+                       program.StatusText(2) == PhotoResolutionText(step.shown.cx, step.shown.cy) &&
+                       WindowTextOf(program.QualityList()) == step.quality;
+            }))
+            << step.keys << ": " << program.StatusText(2).size();
     }
 
     // The copy, as another program pastes it: the bitmap shown, corner for
@@ -73,12 +77,14 @@ TEST(KeysTest, KeysOpenTheDialogApplyAPresetTurnThePhotoChangeTheQualityAndCopyI
     for (const POINT corner : {POINT{0, 0}, POINT{383, 0}, POINT{0, 767}, POINT{383, 767}}) {
         const auto* pixel = reinterpret_cast<const uint8_t*>(dib.data()) + header.biSize +
                             (767 - corner.y) * stride + corner.x * 3;
-        EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]), ::GetPixel(screen, view.left + corner.x, view.top + corner.y))
+        EXPECT_EQ(RGB(pixel[2], pixel[1], pixel[0]),
+                  ::GetPixel(screen, view.left + corner.x, view.top + corner.y))
             << corner.x << "," << corner.y;
     }
     ::ReleaseDC(nullptr, screen);
     const std::string list = ClipboardBytes(CF_HDROP);
-    const std::wstring file(reinterpret_cast<const wchar_t*>(list.data() + reinterpret_cast<const DROPFILES*>(list.data())->pFiles));
+    const std::wstring file(reinterpret_cast<const wchar_t*>(
+        list.data() + reinterpret_cast<const DROPFILES*>(list.data())->pFiles));
     const SIZE size = ImageFileSize(file);
     EXPECT_TRUE(size.cx == 384 && size.cy == 768 && file.find(L"\\wide_resized.jpg") != std::wstring::npos);
 }

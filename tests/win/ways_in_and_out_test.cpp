@@ -2,6 +2,7 @@
 // photo dragged out, Copy and Paste through the clipboard, the keys and the
 // view's menu.
 #include <windows.h>
+// After windows.h, which it needs.
 #include <shlobj.h>
 
 #include <gtest/gtest.h>
@@ -99,7 +100,8 @@ protected:
         form.ShowPhotoFile(folder.File(name));
     }
     bool Shows(const std::wstring& name, int width, int height) const {
-        return win::Program().CurrentPhotoFileName == name && ShownResolution() == PhotoResolutionText(width, height);
+        return win::Program().CurrentPhotoFileName == name &&
+               ShownResolution() == PhotoResolutionText(width, height);
     }
     TempFolder folder;
 };
@@ -137,19 +139,23 @@ TEST_F(WaysInAndOutTest, ADropOpensTheFirstFileAsOpenDoesAndAFolderOrNoFileDoesN
 TEST_F(WaysInAndOutTest, ThePhotoDraggedOutIsItsJpegFileAndItsOwnWindowRefusesIt) {
     Open(L"wide.jpg", 1000, 500);
     std::vector<std::wstring> dropped;
-    win::UniqueHwnd receiver(::CreateWindowExW(WS_EX_TOPMOST, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE, 900, 100, 200,
-                                               200, nullptr, nullptr, nullptr, nullptr));
+    win::UniqueHwnd receiver(::CreateWindowExW(WS_EX_TOPMOST, L"LISTBOX", L"", WS_POPUP | WS_VISIBLE, 900,
+                                               100, 200, 200, nullptr, nullptr, nullptr, nullptr));
     bool refusing = false;
     win::DropTargetRegistration target;
-    target.Register(receiver.get(), [&](IDataObject& data, DWORD, POINTL) {
-        dropped = win::DataObject(data).Files();
-        return true;
-    }, refusing);
+    target.Register(
+        receiver.get(),
+        [&](IDataObject& data, DWORD, POINTL) {
+            dropped = win::DataObject(data).Files();
+            return true;
+        },
+        refusing);
     ::SetCursorPos(1000, 200);
     form.DragPhotoOut();
     ASSERT_EQ(dropped.size(), 1u);
     const SIZE size = ImageFileSize(dropped[0]);
-    EXPECT_TRUE(size.cx == 800 && size.cy == 400 && dropped[0].find(L"\\wide_resized.jpg") != std::wstring::npos);
+    EXPECT_TRUE(size.cx == 800 && size.cy == 400 &&
+                dropped[0].find(L"\\wide_resized.jpg") != std::wstring::npos);
     // Over its own window the drag is refused, and the photo stays.
     receiver.reset();
     RECT view{};
@@ -173,7 +179,8 @@ TEST_F(WaysInAndOutTest, CopyPutsTheShownPixelsAndTheJpegFileOnTheClipboardButNo
     EXPECT_TRUE(header.biWidth == 800 && header.biHeight == 400) << header.biWidth << "x" << header.biHeight;
     const Pixels view = ReadPixels(probe.view.GetPicture());
     for (const POINT corner : {POINT{0, 0}, POINT{799, 0}, POINT{0, 399}, POINT{799, 399}}) {
-        EXPECT_EQ(DibPixel(dib, corner.x, corner.y), view.at(corner.x, corner.y)) << corner.x << "," << corner.y;
+        EXPECT_EQ(DibPixel(dib, corner.x, corner.y), view.at(corner.x, corner.y))
+            << corner.x << "," << corner.y;
     }
     std::string list = ClipboardBytes(CF_HDROP);
     const auto* files = reinterpret_cast<const DROPFILES*>(list.data());
@@ -194,11 +201,12 @@ TEST_F(WaysInAndOutTest, PasteTakesABitmapAtFullSizeOrAFileAndNothingElse) {
     const struct {
         const char* what;
         UINT format;
-        std::string bytes;  // empty: an empty clipboard
+        std::string bytes;    // empty: an empty clipboard
         const wchar_t* name;  // after the paste
         SIZE shown;
         COLORREF left, right;  // in the view, at a quarter and three quarters of its width
     } cases[] = {
+        // clang-format off
         {"24-bit", CF_DIB, PackedDib(1000, 500, 24, false, halves(0xFF0000, 0x0000FF)), L"Pasted photo",
          {800, 400}, RGB(255, 0, 0), RGB(0, 0, 255)},
         {"32-bit, alpha 0", CF_DIB, PackedDib(1000, 500, 32, false, halves(0x00FF00, 0x00FF00)), L"Pasted photo",
@@ -209,6 +217,7 @@ TEST_F(WaysInAndOutTest, PasteTakesABitmapAtFullSizeOrAFileAndNothingElse) {
          {800, 400}, RGB(255, 255, 255), RGB(255, 0, 0)},
         {"empty", CF_DIB, "", L"Pasted photo", {800, 400}, RGB(255, 255, 255), RGB(255, 0, 0)},
         {"file list", CF_HDROP, "", L"listed.jpg", {400, 300}, CLR_INVALID, CLR_INVALID},
+        // clang-format on
     };
     for (const auto& c : cases) {
         if (c.format == CF_HDROP) {
@@ -231,10 +240,11 @@ TEST_F(WaysInAndOutTest, PasteTakesABitmapAtFullSizeOrAFileAndNothingElse) {
 }
 
 TEST_F(WaysInAndOutTest, APastedBitmapSavesFittedUnderThePastedName) {
-    PutOnClipboard(CF_DIB, PackedDib(1000, 500, 24, false, [](int x, int) { return x < 500 ? 0xFF0000u : 0xFFu; }));
+    PutOnClipboard(CF_DIB,
+                   PackedDib(1000, 500, 24, false, [](int x, int) { return x < 500 ? 0xFF0000u : 0xFFu; }));
     form.PastePhoto();
-    auto user = std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(), texts::SavePhotoTitle,
-                           FileDialogAnswer{folder.File(L"saved.jpg")});
+    auto user = std::async(std::launch::async, AnswerFileDialog, ::GetCurrentProcessId(),
+                           texts::SavePhotoTitle, FileDialogAnswer{folder.File(L"saved.jpg")});
     form.bnSave();
     EXPECT_EQ(user.get().suggestedName, L"Pasted photo_resized.jpg");
     const SIZE size = ImageFileSize(folder.File(L"saved.jpg"));
@@ -281,7 +291,8 @@ TEST_F(WaysInAndOutTest, KeysRunTheirCommandsWhereverTheFocusIsButNotUnderAModal
         ::EnableWindow(form.hwnd(), c.enabled);
         EXPECT_EQ(PressKey(form, c.window, c.key, c.ctrl), c.taken) << c.key;
         ::EnableWindow(form.hwnd(), TRUE);
-        EXPECT_EQ(probe.statusBar.PanelText(1), WorkAreaResolutionText(c.workArea.cx, c.workArea.cy)) << c.key;
+        EXPECT_EQ(probe.statusBar.PanelText(1), WorkAreaResolutionText(c.workArea.cx, c.workArea.cy))
+            << c.key;
         EXPECT_EQ(win::Program().JpegQuality, c.quality) << c.key;
         EXPECT_EQ(ShownResolution(), PhotoResolutionText(c.shown.cx, c.shown.cy)) << c.key;
     }
@@ -310,11 +321,12 @@ TEST_F(WaysInAndOutTest, ARightClickOnTheViewOffersTheCommandsWithTheirKeys) {
     ::SendMessageW(probe.view.hwnd(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(probe.view.hwnd()),
                    MAKELPARAM(view.left + 10, view.top + 10));
     const std::vector<std::pair<int, std::wstring>> expected = {
-        {kCommandOpen, L"Open\tCtrl+O"},  {kCommandSave, L"Save...\tCtrl+S"},
-        {0, L""},                         {kCommandCopy, L"Copy\tCtrl+C"},
-        {kCommandPaste, L"Paste\tCtrl+V"}, {0, L""},
-        {kCommandRotateCcw, L"Rotate CCW\tCtrl+L"}, {kCommandRotateCw, L"Rotate CW\tCtrl+R"},
-        {0, L""},                         {kCommandAbout, L"About\tF1"},
+        // clang-format off
+        {kCommandOpen, L"Open\tCtrl+O"}, {kCommandSave, L"Save...\tCtrl+S"}, {0, L""},
+        {kCommandCopy, L"Copy\tCtrl+C"}, {kCommandPaste, L"Paste\tCtrl+V"}, {0, L""},
+        {kCommandRotateCcw, L"Rotate CCW\tCtrl+L"}, {kCommandRotateCw, L"Rotate CW\tCtrl+R"}, {0, L""},
+        {kCommandAbout, L"About\tF1"},
+        // clang-format on
     };
     EXPECT_EQ(g_menuItems, expected);
 }
@@ -329,8 +341,8 @@ TEST(PhotoCopiesTest, AStartRemovesCopiesOlderThanADay) {
     dayAndMinuteAgo.QuadPart -= (24ull * 60 + 1) * 60 * 10000000;
     const FILETIME written{dayAndMinuteAgo.LowPart, dayAndMinuteAgo.HighPart};
     {
-        const win::UniqueFile file(::CreateFileW(old.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0,
-                                                 nullptr));
+        const win::UniqueFile file(
+            ::CreateFileW(old.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr));
         ::SetFileTime(file.get(), nullptr, nullptr, &written);
     }
     win::RemoveOldPhotoCopies();

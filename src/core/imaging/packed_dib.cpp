@@ -1,7 +1,6 @@
 // The packed bitmap rules: the layout check, the alpha rule and the blend.
 #include "core/imaging/packed_dib.h"
 
-
 namespace tpr {
 namespace {
 
@@ -15,11 +14,14 @@ uint32_t Read32(const uint8_t* bytes, size_t at) {
 }
 
 uint32_t PixelAt(const uint8_t* bytes, const PackedDibLayout& layout, int32_t x, int32_t row) {
-    return Read32(bytes, layout.bitsOffset + static_cast<size_t>(row) * layout.stride + static_cast<size_t>(x) * 4);
+    return Read32(bytes,
+                  layout.bitsOffset + static_cast<size_t>(row) * layout.stride + static_cast<size_t>(x) * 4);
 }
 
 // The row of the bitmap's data that shows at `y` from the top.
-int32_t DataRow(const PackedDibLayout& layout, int32_t y) { return layout.topDown ? y : layout.height - 1 - y; }
+int32_t DataRow(const PackedDibLayout& layout, int32_t y) {
+    return layout.topDown ? y : layout.height - 1 - y;
+}
 
 }  // namespace
 

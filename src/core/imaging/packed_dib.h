@@ -12,11 +12,11 @@ namespace tpr {
 // Where the rows of a packed bitmap are, and how they are laid out.
 struct PackedDibLayout {
     int32_t width = 0;
-    int32_t height = 0;      // rows, always positive
-    bool topDown = false;    // the first row is the top one
+    int32_t height = 0;    // rows, always positive
+    bool topDown = false;  // the first row is the top one
     uint16_t bitCount = 0;
-    size_t bitsOffset = 0;   // from the start of the header
-    size_t stride = 0;       // bytes per row
+    size_t bitsOffset = 0;     // from the start of the header
+    size_t stride = 0;         // bytes per row
     bool alphaMasked = false;  // 32-bit pixels whose alpha mask is the top byte, colours the usual 8-bit ones
 };
 

@@ -24,9 +24,10 @@ UniqueHglobal PackedDibOf(const Picture& picture) {
     auto* bytes = static_cast<uint8_t*>(::GlobalLock(packed.get()));
     std::memcpy(bytes, &header, sizeof header);
     const UniqueScreenDc screen(::GetDC(nullptr));
-    const int rows = ::GetDIBits(screen.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle())), 0,
-                                 static_cast<UINT>(size.cy), bytes + sizeof header,
-                                 reinterpret_cast<BITMAPINFO*>(bytes), DIB_RGB_COLORS);
+    const int rows =
+        ::GetDIBits(screen.get(), reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(picture.Handle())), 0,
+                    static_cast<UINT>(size.cy), bytes + sizeof header, reinterpret_cast<BITMAPINFO*>(bytes),
+                    DIB_RGB_COLORS);
     ::GlobalUnlock(packed.get());
     if (rows != size.cy) Raise(kErrOutOfMemory);
     return packed;
@@ -41,8 +42,8 @@ Picture PictureFromPackedDib(const uint8_t* bytes, size_t size, bool withAlphaFo
         BlendOntoWhite(bytes, *layout, pixels);
     } else {
         const auto* info = reinterpret_cast<const BITMAPINFO*>(bytes);
-        ::StretchDIBits(surface.dc(), 0, 0, layout->width, layout->height, 0, 0, layout->width, layout->height,
-                        bytes + layout->bitsOffset, info, DIB_RGB_COLORS, SRCCOPY);
+        ::StretchDIBits(surface.dc(), 0, 0, layout->width, layout->height, 0, 0, layout->width,
+                        layout->height, bytes + layout->bitsOffset, info, DIB_RGB_COLORS, SRCCOPY);
         // What GDI copied into the fourth byte is no alpha here.
         pixels = surface.Pixels();
         const size_t count = static_cast<size_t>(layout->width) * static_cast<size_t>(layout->height);

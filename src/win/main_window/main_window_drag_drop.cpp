@@ -16,7 +16,8 @@ int16_t ButtonsOf(DWORD keys) {
                                 (keys & MK_MBUTTON ? 4 : 0));
 }
 int16_t ShiftOf(DWORD keys) {
-    return static_cast<int16_t>((keys & MK_SHIFT ? 1 : 0) | (keys & MK_CONTROL ? 2 : 0) | (keys & MK_ALT ? 4 : 0));
+    return static_cast<int16_t>((keys & MK_SHIFT ? 1 : 0) | (keys & MK_CONTROL ? 2 : 0) |
+                                (keys & MK_ALT ? 4 : 0));
 }
 
 constexpr int16_t kLeftButton = 1;
@@ -24,22 +25,28 @@ constexpr int16_t kLeftButton = 1;
 }  // namespace
 
 void Form1::AcceptDrops() {
-    dropTarget_.Register(hwnd(), [this](IDataObject& data, DWORD keys, POINTL point) {
-        POINT client{point.x, point.y};
-        ::ScreenToClient(hwnd(), &client);
-        int32_t effect = DROPEFFECT_COPY;
-        Form_OLEDragDrop(DataObject(data), effect, ButtonsOf(keys), ShiftOf(keys),
-                         static_cast<float>(client.x * TwipsPerPixelX()),
-                         static_cast<float>(client.y * TwipsPerPixelY()));
-        return effect != DROPEFFECT_NONE;
-    }, DraggingOut);
+    dropTarget_.Register(
+        hwnd(),
+        [this](IDataObject& data, DWORD keys, POINTL point) {
+            POINT client{point.x, point.y};
+            ::ScreenToClient(hwnd(), &client);
+            int32_t effect = DROPEFFECT_COPY;
+            Form_OLEDragDrop(DataObject(data), effect, ButtonsOf(keys), ShiftOf(keys),
+                             static_cast<float>(client.x * TwipsPerPixelX()),
+                             static_cast<float>(client.y * TwipsPerPixelY()));
+            return effect != DROPEFFECT_NONE;
+        },
+        DraggingOut);
 }
 
 void Form1::Form_OLEDragDrop(const DataObject& Data, int32_t& Effect, int16_t Button, int16_t Shift, float X,
                              float Y) {
-    err::TopLevelTrap(L"Form1.Form_OLEDragDrop(Data,Effect,Button,Shift,X,Y)", [&] {
-        if (!OpenFirstFile(Data.Files())) Effect = DROPEFFECT_NONE;
-    }, Data, Effect, Button, Shift, X, Y);
+    err::TopLevelTrap(
+        L"Form1.Form_OLEDragDrop(Data,Effect,Button,Shift,X,Y)",
+        [&] {
+            if (!OpenFirstFile(Data.Files())) Effect = DROPEFFECT_NONE;
+        },
+        Data, Effect, Button, Shift, X, Y);
 }
 
 bool Form1::OpenFirstFile(const std::vector<std::wstring>& files) {
@@ -53,12 +60,15 @@ bool Form1::OpenFirstFile(const std::vector<std::wstring>& files) {
 // A press on the view becomes a drag once the pointer leaves the system's
 // drag rectangle around it; a click stays a click.
 void Form1::picBox_MouseDown(int16_t Button, int16_t Shift, float X, float Y) {
-    err::TopLevelTrap(L"Form1.picBox_MouseDown(Button,Shift,X,Y)", [&] {
-        if (Button != kLeftButton || !HasPhoto()) return;
-        POINT point{PixelsX(X), PixelsY(Y)};
-        ::ClientToScreen(picBox.hwnd(), &point);
-        if (::DragDetect(picBox.hwnd(), point)) DragPhotoOut();
-    }, Button, Shift, X, Y);
+    err::TopLevelTrap(
+        L"Form1.picBox_MouseDown(Button,Shift,X,Y)",
+        [&] {
+            if (Button != kLeftButton || !HasPhoto()) return;
+            POINT point{PixelsX(X), PixelsY(Y)};
+            ::ClientToScreen(picBox.hwnd(), &point);
+            if (::DragDetect(picBox.hwnd(), point)) DragPhotoOut();
+        },
+        Button, Shift, X, Y);
 }
 
 // The window refuses its own drag: dropped back on it, the photo would come

@@ -49,19 +49,25 @@ void Form1::AcceleratorKeyDown(WORD id) {
 }
 
 void Form1::Form_KeyDown(int16_t& KeyCode, int16_t& Shift) {
-    err::TopLevelTrap(L"Form1.Form_KeyDown(KeyCode,Shift)", [&] {
-        const CommandId command = CommandOfKey(KeyCode, Shift);
-        if (command != kCommandNone) RunCommand(command);
-    }, KeyCode, Shift);
+    err::TopLevelTrap(
+        L"Form1.Form_KeyDown(KeyCode,Shift)",
+        [&] {
+            const CommandId command = CommandOfKey(KeyCode, Shift);
+            if (command != kCommandNone) RunCommand(command);
+        },
+        KeyCode, Shift);
 }
 
 void Form1::picBox_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
-    err::TopLevelTrap(L"Form1.picBox_MouseUp(Button,Shift,X,Y)", [&] {
-        if (Button != kRightButton) return;
-        POINT point{PixelsX(X), PixelsY(Y)};
-        ::ClientToScreen(picBox.hwnd(), &point);
-        ShowViewMenu(point);
-    }, Button, Shift, X, Y);
+    err::TopLevelTrap(
+        L"Form1.picBox_MouseUp(Button,Shift,X,Y)",
+        [&] {
+            if (Button != kRightButton) return;
+            POINT point{PixelsX(X), PixelsY(Y)};
+            ::ClientToScreen(picBox.hwnd(), &point);
+            ShowViewMenu(point);
+        },
+        Button, Shift, X, Y);
 }
 
 void Form1::ShowViewMenu(POINT screenPoint) {
@@ -71,9 +77,12 @@ void Form1::ShowViewMenu(POINT screenPoint) {
         bool beginGroup;
     };
     static constexpr MenuEntry kEntries[] = {
-        {kCommandOpen, L"Open", false},          {kCommandSave, L"Save...", false},
-        {kCommandCopy, L"Copy", true},           {kCommandPaste, L"Paste", false},
-        {kCommandRotateCcw, L"Rotate CCW", true}, {kCommandRotateCw, L"Rotate CW", false},
+        {kCommandOpen, L"Open", false},
+        {kCommandSave, L"Save...", false},
+        {kCommandCopy, L"Copy", true},
+        {kCommandPaste, L"Paste", false},
+        {kCommandRotateCcw, L"Rotate CCW", true},
+        {kCommandRotateCw, L"Rotate CW", false},
         {kCommandAbout, L"About", true},
     };
     const UniqueHmenu menu(::CreatePopupMenu());
@@ -84,8 +93,8 @@ void Form1::ShowViewMenu(POINT screenPoint) {
         const std::wstring text = std::wstring(entry.caption) + L"\t" + KeyNamesOf(entry.command);
         if (!::AppendMenuW(menu.get(), MF_STRING, entry.command, text.c_str())) Raise(kErrOutOfMemory);
     }
-    const int chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, screenPoint.x,
-                                        screenPoint.y, 0, hwnd(), nullptr);
+    const int chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
+                                        screenPoint.x, screenPoint.y, 0, hwnd(), nullptr);
     if (chosen) RunCommand(chosen);
 }
 

@@ -20,7 +20,9 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return static_cast<ULONG>(::InterlockedIncrement(&references_)); }
+    STDMETHODIMP_(ULONG) AddRef() override {
+        return static_cast<ULONG>(::InterlockedIncrement(&references_));
+    }
     STDMETHODIMP_(ULONG) Release() override {
         const LONG left = ::InterlockedDecrement(&references_);
         if (left == 0) delete this;

@@ -18,7 +18,8 @@ FORMATETC GlobalFormat(CLIPFORMAT format) { return {format, nullptr, DVASPECT_CO
 // The formats a data object offers, one at a time.
 class FormatEnumerator : public ComObject<IEnumFORMATETC> {
 public:
-    FormatEnumerator(std::vector<FORMATETC> formats, ULONG next) : formats_(std::move(formats)), next_(next) {}
+    FormatEnumerator(std::vector<FORMATETC> formats, ULONG next)
+        : formats_(std::move(formats)), next_(next) {}
 
     STDMETHODIMP Next(ULONG count, FORMATETC* formats, ULONG* fetched) override {
         ULONG given = 0;
@@ -83,7 +84,9 @@ public:
         *formats = new FormatEnumerator(std::move(offered), 0);
         return S_OK;
     }
-    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override { return OLE_E_ADVISENOTSUPPORTED; }
+    STDMETHODIMP DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) override {
+        return OLE_E_ADVISENOTSUPPORTED;
+    }
     STDMETHODIMP DUnadvise(DWORD) override { return OLE_E_ADVISENOTSUPPORTED; }
     STDMETHODIMP EnumDAdvise(IEnumSTATDATA**) override { return OLE_E_ADVISENOTSUPPORTED; }
 

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+// After windows.h, which they need.
 #include <objidl.h>
 #include <shellapi.h>
 
@@ -27,7 +28,8 @@ using TransferData = std::vector<TransferFormat>;
 class LockedGlobal {
 public:
     explicit LockedGlobal(HGLOBAL block)
-        : block_(block), bytes_(static_cast<const uint8_t*>(::GlobalLock(block))),
+        : block_(block),
+          bytes_(static_cast<const uint8_t*>(::GlobalLock(block))),
           size_(bytes_ ? ::GlobalSize(block) : 0) {}
     LockedGlobal(const LockedGlobal&) = delete;
     LockedGlobal& operator=(const LockedGlobal&) = delete;
