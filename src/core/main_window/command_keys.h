@@ -10,8 +10,10 @@
 
 namespace tpr {
 
-// The modifier mask of a key event: bit 1 Shift, bit 2 Ctrl, bit 4 Alt.
+// The modifier keys an input event reports: bit 1 Shift, bit 2 Ctrl, bit 4 Alt;
+// and the mouse buttons.
 enum ShiftMask : int16_t { kShiftMask = 1, kCtrlMask = 2, kAltMask = 4 };
+enum MouseButton : int16_t { kLeftButton = 1, kRightButton = 2, kMiddleButton = 4 };
 
 struct CommandKey {
     CommandId command;

@@ -9,6 +9,7 @@
 #include "core/errors/error_framework.h"
 #include "core/errors/trap.h"
 #include "core/imaging/fit.h"
+#include "core/main_window/command_keys.h"
 #include "core/main_window/quality.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/conversions.h"
@@ -60,10 +61,11 @@ ImageList LoadImageMenu() {
     return images;
 }
 
-// The modifier keys held now (1 Shift, 2 Ctrl, 4 Alt), as a mouse event reports them.
+// The modifier keys held now, as a mouse event reports them.
 int16_t ModifierKeys() {
     const auto held = [](int key) { return ::GetKeyState(key) < 0; };
-    return static_cast<int16_t>((held(VK_SHIFT) ? 1 : 0) | (held(VK_CONTROL) ? 2 : 0) | (held(VK_MENU) ? 4 : 0));
+    return static_cast<int16_t>((held(VK_SHIFT) ? kShiftMask : 0) | (held(VK_CONTROL) ? kCtrlMask : 0) |
+                                (held(VK_MENU) ? kAltMask : 0));
 }
 
 // The settings store's place of the JPEG quality.
@@ -280,9 +282,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         const auto x = static_cast<float>(point.x * TwipsPerPixelX());
         const auto y = static_cast<float>(point.y * TwipsPerPixelY());
         if (press) {
-            picBox_MouseDown(1, ModifierKeys(), x, y);
+            picBox_MouseDown(kLeftButton, ModifierKeys(), x, y);
         } else {
-            picBox_MouseUp(2, ModifierKeys(), x, y);
+            picBox_MouseUp(kRightButton, ModifierKeys(), x, y);
         }
         return 0;
     }

@@ -3,24 +3,23 @@
 // file Copy makes.
 #include "core/common/scoped_flag.h"
 #include "core/errors/trap.h"
+#include "core/main_window/command_keys.h"
 #include "win/main_window/main_window.h"
 #include "win/runtime/screen.h"
 
 namespace tpr::win {
 namespace {
 
-// The mouse buttons (1 left, 2 right, 4 middle) and modifier keys (1 Shift,
-// 2 Ctrl, 4 Alt) of a drop's MK_ flags.
+// The mouse buttons and modifier keys of a drop's MK_ flags.
 int16_t ButtonsOf(DWORD keys) {
-    return static_cast<int16_t>((keys & MK_LBUTTON ? 1 : 0) | (keys & MK_RBUTTON ? 2 : 0) |
-                                (keys & MK_MBUTTON ? 4 : 0));
+    return static_cast<int16_t>((keys & MK_LBUTTON ? kLeftButton : 0) |
+                                (keys & MK_RBUTTON ? kRightButton : 0) |
+                                (keys & MK_MBUTTON ? kMiddleButton : 0));
 }
 int16_t ShiftOf(DWORD keys) {
-    return static_cast<int16_t>((keys & MK_SHIFT ? 1 : 0) | (keys & MK_CONTROL ? 2 : 0) |
-                                (keys & MK_ALT ? 4 : 0));
+    return static_cast<int16_t>((keys & MK_SHIFT ? kShiftMask : 0) | (keys & MK_CONTROL ? kCtrlMask : 0) |
+                                (keys & MK_ALT ? kAltMask : 0));
 }
-
-constexpr int16_t kLeftButton = 1;
 
 }  // namespace
 

@@ -16,8 +16,6 @@ namespace {
 // key code.
 WORD AcceleratorId(const CommandKey& key) { return static_cast<WORD>(key.shift << 8 | key.keyCode); }
 
-constexpr int16_t kRightButton = 2;
-
 }  // namespace
 
 void Form1::LoadKeys() {
