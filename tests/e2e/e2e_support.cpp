@@ -7,6 +7,7 @@
 
 #include <stdexcept>
 
+#include "linux_side.h"
 #include "program_path.h"
 
 namespace tpr::e2e {
@@ -204,6 +205,24 @@ std::string ErrorLogWatch::NewEntries() const {
     const std::string log = ReadFileBytes(path_);
     if (log.compare(0, before_.size(), before_) != 0) return "the log was rewritten, not appended to";
     return log.substr(before_.size());
+}
+
+}  // namespace tpr::e2e
+
+namespace tpr::e2e {
+
+bool Xdotool(const std::string& commands) {
+    return test::LinuxShellOutput(test::kLinuxTmp, "/usr/bin/xdotool " + commands + " && echo done") == "done\n";
+}
+
+std::string PointerTo(const RECT& rect) {
+    return "mousemove " + std::to_string((rect.left + rect.right) / 2) + " " +
+           std::to_string((rect.top + rect.bottom) / 2);
+}
+
+bool WaitForTheFirstLayout(const RunningProgram& program) {
+    return program.MainWindow() &&
+           WaitUntil(10000, [&] { return program.StatusText(1) == WorkAreaResolutionText(800, 600); });
 }
 
 }  // namespace tpr::e2e

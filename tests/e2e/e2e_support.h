@@ -60,6 +60,14 @@ private:
     HWND mainWindow_ = nullptr;
 };
 
+// The user's keyboard and pointer, driven through the X server as real ones
+// drive it by xdotool's commands; returns once they are done, whether they were.
+bool Xdotool(const std::string& commands);
+// The xdotool command that moves the pointer to the middle of a screen rectangle.
+std::string PointerTo(const RECT& rect);
+// Waits for the program as it stands after its first activation; whether it came.
+bool WaitForTheFirstLayout(const RunningProgram& program);
+
 // Runs a command line to its end, up to a minute; its exit code.
 DWORD RunToItsEnd(const std::wstring& commandLine);
 

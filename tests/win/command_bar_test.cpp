@@ -52,19 +52,19 @@ TEST_F(Form1Test, BarHoldsTheCommandsInOrderWithLabelsHintsIconsAndSeparators) {
         bool icon;
         const wchar_t *label, *hint;
     } expected[] = {
-        {1, true, L"Open", L"Open"},
-        {2, true, L"Save...", L"Save as..."},
-        {22, false, L"", L"Jpeg quality"},
+        {1, true, L"Open", L"Open (Ctrl+O)"},
+        {2, true, L"Save...", L"Save as... (Ctrl+S)"},
+        {22, false, L"", L"Jpeg quality (Ctrl+Up, Ctrl+Down)"},
         {0},
-        {3, false, L"640x480", L"Work area resolution: 640x480"},
-        {4, false, L"800x600", L"Work area resolution: 800x600"},
-        {5, false, L"1024x768", L"Work area resolution: 1024x768"},
-        {6, false, L"1280x1024", L"Work area resolution: 1280x1024"},
+        {3, false, L"640x480", L"Work area resolution: 640x480 (Ctrl+1)"},
+        {4, false, L"800x600", L"Work area resolution: 800x600 (Ctrl+2)"},
+        {5, false, L"1024x768", L"Work area resolution: 1024x768 (Ctrl+3)"},
+        {6, false, L"1280x1024", L"Work area resolution: 1280x1024 (Ctrl+4)"},
         {0},
-        {7, true, L"Rotate CCW", L"Counter-clockwise rotation"},
-        {8, true, L"Rotate CW", L"Clockwise rotation"},
+        {7, true, L"Rotate CCW", L"Counter-clockwise rotation (Ctrl+L)"},
+        {8, true, L"Rotate CW", L"Clockwise rotation (Ctrl+R)"},
         {0},
-        {9, true, L"About", L"About"},
+        {9, true, L"About", L"About (F1)"},
     };
     const auto items = ItemsOf(form.hwnd(), toolbar);
     ASSERT_EQ(items.size(), std::size(expected));

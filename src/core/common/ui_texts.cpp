@@ -42,6 +42,7 @@ std::wstring NoticeLine1Text;
 std::wstring NoticeLine2Text;
 std::wstring WebsiteLabelText;
 std::wstring SupportLabelText;
+std::wstring PastedPhotoName;
 
 void LoadLanguageStrings() {
     const std::wstring sendTheFileTo = std::wstring(L"4) Send the file to ") + kSupportEmail;
@@ -85,6 +86,7 @@ void LoadLanguageStrings() {
     NoticeLine2Text = L"This program is protected by copyright law and international treaties.";
     WebsiteLabelText = L"Website:";
     SupportLabelText = L"Technical support:";
+    PastedPhotoName = L"Pasted photo";
 }
 
 }  // namespace tpr::texts

@@ -52,6 +52,7 @@ extern std::wstring NoticeLine1Text;
 extern std::wstring NoticeLine2Text;
 extern std::wstring WebsiteLabelText;
 extern std::wstring SupportLabelText;
+extern std::wstring PastedPhotoName;
 
 // Assigns every text above. Calling it again assigns the same texts again.
 void LoadLanguageStrings();

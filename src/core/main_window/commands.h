@@ -20,6 +20,11 @@ enum CommandId : int32_t {
     kCommandRotateCcw = 7,
     kCommandRotateCw = 8,
     kCommandAbout = 9,
+    // Reached by their keys and the view's menu only.
+    kCommandCopy = 10,
+    kCommandPaste = 11,
+    kCommandQualityUp = 12,
+    kCommandQualityDown = 13,
     kCommandQuality = 22,
 };
 

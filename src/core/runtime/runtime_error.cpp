@@ -31,6 +31,7 @@ std::wstring ClassicErrorText(int32_t number) {
     case 91: return L"Object variable or With block variable not set";
     case 380: return L"Invalid property value";
     case 481: return L"Invalid picture";
+    case 521: return L"Can't open Clipboard";
     default: return L"Application-defined or object-defined error";
     }
 }

@@ -23,6 +23,7 @@ enum ErrorNumber : int32_t {
     kErrPathNotFound = 76,    // "Path not found"
     kErrObjectNotSet = 91,    // "Object variable or With block variable not set"
     kErrInvalidPicture = 481, // "Invalid picture"
+    kErrClipboardBusy = 521,  // "Can't open Clipboard"
 };
 
 // The classic description of an error number ("Overflow" for 6, ...), or

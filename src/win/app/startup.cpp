@@ -19,6 +19,7 @@
 #include "win/common/version_query.h"
 #include "win/app/report_dialogs.h"
 #include "win/main_window/main_window.h"
+#include "win/main_window/photo_copies.h"
 #include "win/main_window/program_state.h"
 #include "win/main_window/reg_settings.h"
 #include "win/runtime/application.h"
@@ -75,6 +76,7 @@ void Main() {
             return;
         }
 
+        RemoveOldPhotoCopies();
         auto& owner = MainWindowOwner();
         owner = std::make_unique<Form1>();
         Form1& form = *owner;
@@ -103,8 +105,12 @@ int RunMessageLoop() {
         if (result == 0) break;
         // The queue could not be read: the program cannot go on answering.
         if (result == -1) return EXIT_FAILURE;
-        ::TranslateMessage(&message);
-        ::DispatchMessageW(&message);
+        // The main window's keys, wherever the focus is in it.
+        Form1* form = Program().MainForm;
+        if (!form || !form->TranslateKey(message)) {
+            ::TranslateMessage(&message);
+            ::DispatchMessageW(&message);
+        }
         // A command line handed over by a later start arrived inside that
         // dispatch, perhaps while a modal dialog ran there, or woke this
         // loop. It is opened here, where no dialog is open, so that no

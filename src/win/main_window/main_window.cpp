@@ -1,6 +1,7 @@
 #include "win/main_window/main_window.h"
 
 #include <commctrl.h>
+#include <windowsx.h>
 
 #include <algorithm>
 
@@ -8,6 +9,7 @@
 #include "core/errors/error_framework.h"
 #include "core/errors/trap.h"
 #include "core/imaging/fit.h"
+#include "core/main_window/command_keys.h"
 #include "core/main_window/quality.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/conversions.h"
@@ -57,6 +59,13 @@ ImageList LoadImageMenu() {
         images.Add(icon.get(), image.key, image.tag);
     }
     return images;
+}
+
+// The modifier keys held now, as a mouse event reports them.
+int16_t ModifierKeys() {
+    const auto held = [](int key) { return ::GetKeyState(key) < 0; };
+    return static_cast<int16_t>((held(VK_SHIFT) ? kShiftMask : 0) | (held(VK_CONTROL) ? kCtrlMask : 0) |
+                                (held(VK_MENU) ? kAltMask : 0));
 }
 
 // The settings store's place of the JPEG quality.
@@ -128,6 +137,8 @@ void Form1::CreateControls() {
     imNoImage.SetPicture(DrawPlaceholderPicture());
     ImageMenu = LoadImageMenu();
     CommandBars1.Create(hwnd(), [this] { CommandBars1_Resize(); });
+    LoadKeys();
+    AcceptDrops();
 }
 
 void Form1::Form_Load() {
@@ -243,7 +254,9 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         Form_Activate();
         return 0;
     case WM_COMMAND:
-        if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) {
+        if (HIWORD(wParam) == 1 && lParam == 0) {
+            AcceleratorKeyDown(LOWORD(wParam));
+        } else if (LOWORD(wParam) == kCommand1Id && HIWORD(wParam) == BN_CLICKED) {
             Command1_Click();
         } else if (const CommandBarControl* control = CommandBars1.ExecutedControl(wParam, lParam)) {
             CommandBars1_Execute(control->Id());
@@ -252,6 +265,29 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             CommandBars1_Execute(LOWORD(wParam));
         }
         return 0;
+    case WM_PARENTNOTIFY:
+    case WM_CONTEXTMENU: {
+        // A press or a right-click on the view, at a point of the view in twips.
+        const bool press = message == WM_PARENTNOTIFY;
+        if (press ? LOWORD(wParam) != WM_LBUTTONDOWN : reinterpret_cast<HWND>(wParam) != picBox.hwnd()) {
+            return DefaultProcedure(message, wParam, lParam);
+        }
+        POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        ::MapWindowPoints(press ? hwnd() : nullptr, picBox.hwnd(), &point, 1);
+        RECT view{};
+        ::GetClientRect(picBox.hwnd(), &view);
+        // From the keyboard, the menu opens at the view's centre.
+        if (!press && lParam == -1) point = {view.right / 2, view.bottom / 2};
+        if (!::PtInRect(&view, point)) return 0;
+        const auto x = static_cast<float>(point.x * TwipsPerPixelX());
+        const auto y = static_cast<float>(point.y * TwipsPerPixelY());
+        if (press) {
+            picBox_MouseDown(kLeftButton, ModifierKeys(), x, y);
+        } else {
+            picBox_MouseUp(kRightButton, ModifierKeys(), x, y);
+        }
+        return 0;
+    }
     case WM_NOTIFY:
         if (CommandBars1.HandleNotify(*reinterpret_cast<const NMHDR*>(lParam))) return 0;
         return DefaultProcedure(message, wParam, lParam);
@@ -273,6 +309,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_DESTROY:
+        dropTarget_.Revoke();
         RemoveLoadedForm(hwnd());
         SetFontContainer(nullptr);
         if (Program().MainForm == this) ::PostQuitMessage(0);

@@ -6,13 +6,16 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "core/main_window/commands.h"
 #include "core/main_window/hidden_toolbar.h"
 #include "core/main_window/presets.h"
+#include "win/common/drag_drop.h"
 #include "win/common/picture_box.h"
 #include "win/main_window/command_bars.h"
 #include "win/main_window/status_bar.h"
+#include "win/runtime/data_object.h"
 #include "win/runtime/image_list.h"
 #include "win/runtime/unique_any.h"
 #include "win/runtime/window.h"
@@ -79,6 +82,20 @@ public:
     void RotateCW();
     void mnuHelpAbout_Click();
 
+    // Ways in and out besides the dialogs: files dropped on the window, the
+    // clipboard, the photo dragged out of the view, keys and the view's menu.
+    void Form_OLEDragDrop(const DataObject& Data, int32_t& Effect, int16_t Button, int16_t Shift, float X,
+                          float Y);
+    void Form_KeyDown(int16_t& KeyCode, int16_t& Shift);
+    void picBox_MouseDown(int16_t Button, int16_t Shift, float X, float Y);
+    void picBox_MouseUp(int16_t Button, int16_t Shift, float X, float Y);
+    void CopyPhoto();
+    void PastePhoto();
+    void DragPhotoOut();
+    // Runs a key of the window's accelerator table, unless a modal dialog is
+    // open; whether the message was such a key.
+    bool TranslateKey(MSG& message);
+
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
@@ -103,13 +120,30 @@ private:
     int32_t ClientAreaRight = 0;
     int32_t ClientAreaBottom = 0;
     bool ResizingByPreset = false;
+    bool DraggingOut = false;  // the photo is being dragged out of the view
 
     void CreateControls();
     void Rotate(bool left);
     void RunCommand(int32_t command);
     void ChooseQuality();
+    void StepQuality(int step);
+    // Whether a photo is on show: one opened or pasted, not the placeholder.
+    bool HasPhoto() const;
+    // Opens the first of the files as the Open dialog's choice; a folder, or
+    // no file, does nothing. Whether a file was opened.
+    bool OpenFirstFile(const std::vector<std::wstring>& files);
+    // The photo on show as the clipboard and a drag out offer it.
+    TransferData PhotoTransferData();
+    void ShowViewMenu(POINT screenPoint);
+    // Made when the window is: the keys' table, and the window as a drop target.
+    void LoadKeys();
+    void AcceptDrops();
+    // The key an accelerator reports by its identifier, handed to the key handler.
+    void AcceleratorKeyDown(WORD id);
 
     UniqueHfont interfaceFont_;
+    UniqueHaccel accelerators_;
+    DropTargetRegistration dropTarget_;
 };
 
 inline std::wstring ErrTypeName(const Form1&) { return L"Form1"; }

@@ -2,6 +2,7 @@
 // command table, and the work-area panel that follows its layout.
 #include "core/errors/skip_failure.h"
 #include "core/errors/trap.h"
+#include "core/main_window/command_keys.h"
 #include "core/main_window/quality.h"
 #include "core/main_window/status_texts.h"
 #include "core/runtime/conversions.h"
@@ -46,10 +47,9 @@ void Form1::LoadMenuToolbar() {
             const bool isList = entry.type == ControlType::ComboBox;
             CommandBarControl& control =
                 AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
-            if (!isList) {
-                control.SetTooltipText(entry.hint);
-                continue;
-            }
+            // The key follows each fixed hint; the list's caption is its hint.
+            control.SetTooltipText(WithKeyName(isList ? entry.caption : entry.hint, entry.id));
+            if (!isList) continue;
             control.SetWidth(kQualityListWidth);
             for (const wchar_t* text : QualityListEntries()) control.AddItem(text);
             control.SetListIndex(QualityListInitialEntry(Program().JpegQuality));

@@ -3,6 +3,8 @@
 // button key; both lead to the same commands.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "core/common/scoped_flag.h"
 #include "core/errors/trap.h"
 #include "core/main_window/quality.h"
@@ -46,6 +48,10 @@ void Form1::RunCommand(int32_t command) {
     case kCommandRotateCw: RotateCW(); break;
     case kCommandAbout: mnuHelpAbout_Click(); break;
     case kCommandQuality: ChooseQuality(); break;
+    case kCommandCopy: CopyPhoto(); break;
+    case kCommandPaste: PastePhoto(); break;
+    case kCommandQualityUp: StepQuality(1); break;
+    case kCommandQualityDown: StepQuality(-1); break;
     default: break;  // an identifier without a command does nothing
     }
 }
@@ -80,6 +86,14 @@ void Form1::ChooseQuality() {
     const CommandBarControl* list = CommandBars1.FindControl(kCommandQuality);
     if (!list) Raise(kErrObjectNotSet);
     Program().JpegQuality = QualityFromListText(list->Text());
+}
+
+// One entry up (a higher quality) or down the list, as choosing it there does.
+void Form1::StepQuality(int step) {
+    CommandBarControl* list = CommandBars1.FindControl(kCommandQuality);
+    if (!list) Raise(kErrObjectNotSet);
+    list->SetListIndex(std::clamp(list->ListIndex() + step, 1, list->ListCount()));
+    ChooseQuality();
 }
 
 }  // namespace tpr::win
