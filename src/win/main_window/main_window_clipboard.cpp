@@ -39,7 +39,7 @@ TransferData Form1::PhotoTransferData() {
     const Picture& shown = picBox.GetPicture();
     const std::wstring path = PhotoCopyPath(SuggestedSaveName(Program().CurrentPhotoFileName));
     // Through its decimal text, as Save converts the quality.
-    SaveJPG(shown, path, TextToByte(std::to_wstring(Program().JpegQuality)));
+    SaveJPG(shown, path, TextToByte(std::to_wstring(Program().JpegQuality)), Program().CurrentPhotoFacts);
     TransferData data = FileListTransfer(path);
     data.push_back({CF_DIB, PackedDibOf(shown)});
     return data;
@@ -71,6 +71,7 @@ void Form1::PastePhoto() {
         } else if (pasted) {
             picImage.SetPicture(std::move(pasted));
             Program().CurrentPhotoFileName = texts::PastedPhotoName;
+            Program().CurrentPhotoFacts = {};  // a bitmap carries no facts of a photo
             ResizePhotoInProperties();
         }
     });
