@@ -29,14 +29,15 @@ std::string ClipboardBytes(UINT format) {
 TEST(KeysTest, KeysOpenTheDialogApplyAPresetTurnThePhotoChangeTheQualityAndCopyIt) {
     ClearSettings();
     const TempFolder folder;
-    WritePhoto(folder.File(L"wide.jpg"), 1000, 500);
-    RunningProgram program(Quoted(folder.File(L"wide.jpg")));
+    WritePhoto(folder.File(L"wide.tif"), 1000, 500, L"image/tiff");  // a scan
+    RunningProgram program;
     ASSERT_TRUE(WaitForTheFirstLayout(program)) << program.StatusText(1);
     // The keyboard goes to the window the user clicked.
     RECT status{};
     ::GetWindowRect(::FindWindowExW(program.MainWindow(), nullptr, STATUSCLASSNAMEW, nullptr), &status);
     ASSERT_TRUE(Xdotool(PointerTo(status) + " click 1 key ctrl+o"));
-    EXPECT_TRUE(AnswerFileDialog(program.ProcessId(), texts::SelectPhotoTitle, {L"", IDCANCEL}).shown);
+    EXPECT_TRUE(
+        AnswerFileDialog(program.ProcessId(), texts::SelectPhotoTitle, {folder.File(L"wide.tif"), IDOK}).shown);
 
     const struct {
         const char* keys;
