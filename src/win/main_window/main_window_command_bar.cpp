@@ -40,21 +40,25 @@ constexpr int kQualityListWidth = 45;
 
 void Form1::LoadMenuToolbar() {
     err::LeafTrap(L"Form1.LoadMenuToolbar", [&] {
-        StandardToolbar = &CommandBars1.Add(L"ToolbarStandard", BarPosition::Top);
-        CommandBarControls& controls = StandardToolbar->Controls();
-        for (const CommandEntry& entry : kCommandTable) {
-            const bool isList = entry.type == ControlType::ComboBox;
-            CommandBarControl& control =
-                AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
-            if (!isList) {
-                control.SetTooltipText(entry.hint);
-                continue;
+        {
+            const CommandBars::LayoutHeld oneLayoutAtTheEnd(CommandBars1);
+            StandardToolbar = &CommandBars1.Add(L"ToolbarStandard", BarPosition::Top);
+            CommandBarControls& controls = StandardToolbar->Controls();
+            for (const CommandEntry& entry : kCommandTable) {
+                const bool isList = entry.type == ControlType::ComboBox;
+                CommandBarControl& control =
+                    AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
+                if (!isList) {
+                    control.SetTooltipText(entry.hint);
+                    continue;
+                }
+                control.SetWidth(kQualityListWidth);
+                for (const wchar_t* text : QualityListEntries()) control.AddItem(text);
+                control.SetListIndex(QualityListInitialEntry(Program().JpegQuality));
             }
-            control.SetWidth(kQualityListWidth);
-            for (const wchar_t* text : QualityListEntries()) control.AddItem(text);
-            control.SetListIndex(QualityListInitialEntry(Program().JpegQuality));
+            CommandBars1.SetIcons(ImageMenu);
         }
-        CommandBars1.SetIcons(ImageMenu);
+        CommandBars1.RecalcLayout();
     });
 }
 
