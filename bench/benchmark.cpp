@@ -82,9 +82,9 @@ void PrintTable(const std::vector<Row>& rows, Samples samples, double placeholde
     std::snprintf(resizeTitle, sizeof resizeTitle, "Resize, ms wall/CPU, best of %d", samples.resize);
     std::snprintf(startTitle, sizeof startTitle, "Start, ms, best of %d", samples.start);
     std::printf("%-26s| %-66s| %-15s| %-44s| %s\n", "", resizeTitle, "Pillow, ms", startTitle, "Peak memory");
-    std::printf("%-17s %-8s| %-9s%-9s%-10s%-8s%-8s%-11s%-11s| %-8s%-7s| %-11s%-11s%-11s%-11s| %-8s%s\n", "Photo",
-                "Shown", "ours", "image", "prefilter", "draw", "parts", "ours/parts", "GDI+ alone", "decode",
-                "resize", "photo", "open", "no photo", "empty", "MB", "x photo");
+    std::printf("%-17s %-8s| %-9s%-9s%-10s%-8s%-8s%-11s%-11s| %-8s%-7s| %-11s%-11s%-11s%-11s| %-8s%s\n",
+                "Photo", "Shown", "ours", "image", "prefilter", "draw", "parts", "ours/parts", "GDI+ alone",
+                "decode", "resize", "photo", "open", "no photo", "empty", "MB", "x photo");
     for (const Row& row : rows) {
         const ResizeFigures& r = row.resize;
         char photo[32], shown[16];
@@ -93,7 +93,8 @@ void PrintTable(const std::vector<Row>& rows, Samples samples, double placeholde
         std::snprintf(shown, sizeof shown, "%ldx%ld", static_cast<long>(r.drawn.cx),
                       static_cast<long>(r.drawn.cy));
         std::printf(
-            "%-17s %-8s| %-9s%-9s%-10s%-8s%-8s%-11s%-11s| %-8.0f%-7.0f| %-11.0f%-11.0f%-11.0f%-11.0f| %-8.0f%.1f\n",
+            "%-17s %-8s| %-9s%-9s%-10s%-8s%-8s%-11s%-11s| %-8.0f%-7.0f| %-11.0f%-11.0f%-11.0f%-11.0f| "
+            "%-8.0f%.1f\n",
             photo, shown, Cell(r.ours).c_str(), Cell(r.image).c_str(),
             r.reducedFirst ? Cell(r.prefilter).c_str() : "-", Cell(r.draw).c_str(), Cell(r.Parts()).c_str(),
             RatioCell(r.ours, r.Parts()).c_str(), Cell(r.image + r.wholeDraw).c_str(), row.pillow.decodeMs,

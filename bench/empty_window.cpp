@@ -15,11 +15,10 @@ namespace {
 
 // One function of each library the photo resizer imports that this program
 // does not call, so that the loader loads it here too.
-void* const volatile kImported[] = {reinterpret_cast<void*>(&Gdiplus::GdiplusStartup),
-                                    reinterpret_cast<void*>(&GetOpenFileNameW),
-                                    reinterpret_cast<void*>(&SHGetFolderPathW),
-                                    reinterpret_cast<void*>(&SysFreeString),
-                                    reinterpret_cast<void*>(&RegOpenKeyExW)};
+void* const volatile kImported[] = {
+    reinterpret_cast<void*>(&Gdiplus::GdiplusStartup), reinterpret_cast<void*>(&GetOpenFileNameW),
+    reinterpret_cast<void*>(&SHGetFolderPathW), reinterpret_cast<void*>(&SysFreeString),
+    reinterpret_cast<void*>(&RegOpenKeyExW)};
 
 LRESULT CALLBACK EmptyWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {

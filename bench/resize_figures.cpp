@@ -114,8 +114,8 @@ private:
 void WriteShownPixels(const win::Picture& shown, const std::wstring& file) {
     const SIZE size = shown.PixelSize();
     win::BitmapRows rows(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(shown.Handle())), size.cx, size.cy);
-    FILE* out = ::_wfopen(file.c_str(), L"wb");
-    if (!out || !rows.Readable()) Fail(L"the pixels on show could not be written to " + file);
+    FILE* out = rows.Readable() ? ::_wfopen(file.c_str(), L"wb") : nullptr;
+    if (!out) Fail(L"the pixels on show could not be written to " + file);
     std::fprintf(out, "P6\n%ld %ld\n255\n", static_cast<long>(size.cx), static_cast<long>(size.cy));
     std::vector<unsigned char> line;
     for (int32_t y = 0; y < size.cy; ++y) {

@@ -132,7 +132,8 @@ __attribute__((target("sse2"))) uint32_t PackedPixel(__m128i sums) {
     return static_cast<uint32_t>(_mm_cvtsi128_si32(bytes)) & 0x00FFFFFF;
 }
 
-__attribute__((target("sse2"))) void ResampleRowSse2(const uint32_t* in, const Kernel& kernel, uint32_t* out) {
+__attribute__((target("sse2"))) void ResampleRowSse2(const uint32_t* in, const Kernel& kernel,
+                                                     uint32_t* out) {
     const __m128i zero = _mm_setzero_si128();
     for (size_t t = 0; t < kernel.first.size(); ++t) {
         const uint32_t* pixels = in + kernel.first[t];
@@ -153,7 +154,8 @@ __attribute__((target("sse2"))) void ResampleRowSse2(const uint32_t* in, const K
         for (; i < count; ++i) {
             const __m128i pixel = _mm_unpacklo_epi16(
                 _mm_unpacklo_epi8(_mm_cvtsi32_si128(static_cast<int>(pixels[i])), zero), zero);
-            sums = _mm_add_epi32(sums, _mm_madd_epi16(pixel, _mm_set1_epi32(static_cast<uint16_t>(weights[i]))));
+            sums =
+                _mm_add_epi32(sums, _mm_madd_epi16(pixel, _mm_set1_epi32(static_cast<uint16_t>(weights[i]))));
         }
         out[t] = PackedPixel(sums);
     }
@@ -170,8 +172,8 @@ __attribute__((target("sse2"))) void ResampleColumnsSse2(const uint32_t* const* 
         // an odd count is 0.
         for (int32_t i = 0; i < count; i += 2) {
             const __m128i upper = _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i] + x));
-            const __m128i lower = i + 1 < count ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i + 1] + x))
-                                                : zero;
+            const __m128i lower =
+                i + 1 < count ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(rows[i + 1] + x)) : zero;
             const __m128i pair = _mm_set1_epi32(WeightPair(weights + i));
             const __m128i left = _mm_unpacklo_epi8(upper, lower), right = _mm_unpackhi_epi8(upper, lower);
             sums[0] = _mm_add_epi32(sums[0], _mm_madd_epi16(_mm_unpacklo_epi8(left, zero), pair));
@@ -222,8 +224,8 @@ int32_t BoxLength(int32_t sourceLength, int32_t targetLength) {
 // of a word.
 class BoxReduction {
 public:
-    BoxReduction(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow, int32_t boxWidth,
-                 int32_t boxHeight)
+    BoxReduction(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
+                 int32_t boxWidth, int32_t boxHeight)
         : sourceWidth_(sourceWidth),
           sourceHeight_(sourceHeight),
           boxWidth_(boxWidth),
@@ -252,7 +254,8 @@ public:
         const uint32_t wholeReciprocal = Reciprocal(whole), lastReciprocal = Reciprocal(last);
         for (size_t x = 0; x < row_.size(); ++x) {
             const bool isLast = x + 1 == row_.size();
-            const uint32_t count = isLast ? last : whole, reciprocal = isLast ? lastReciprocal : wholeReciprocal;
+            const uint32_t count = isLast ? last : whole,
+                           reciprocal = isLast ? lastReciprocal : wholeReciprocal;
             row_[x] = Mean(blueRed_[x] & 0xFFFF, count, reciprocal) |
                       Mean(greenAlpha_[x] & 0xFFFF, count, reciprocal) << 8 |
                       Mean(blueRed_[x] >> 16, count, reciprocal) << 16;
@@ -278,7 +281,9 @@ private:
     // the mean rounded to nearest, and the product with this reciprocal
     // gives it exactly wherever numerator times divisor is below 2^32, which
     // sums over at most 256 pixels are.
-    static uint32_t Reciprocal(uint32_t count) { return static_cast<uint32_t>((uint64_t{1} << 32) / (2 * count)) + 1; }
+    static uint32_t Reciprocal(uint32_t count) {
+        return static_cast<uint32_t>((uint64_t{1} << 32) / (2 * count)) + 1;
+    }
     static uint32_t Mean(uint32_t sum, uint32_t count, uint32_t reciprocal) {
         return static_cast<uint32_t>((uint64_t{2 * sum + count} * reciprocal) >> 32);
     }
@@ -305,8 +310,10 @@ PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const S
     const int32_t boxWidth = BoxLength(sourceWidth, picture.width);
     const int32_t boxHeight = BoxLength(sourceHeight, picture.height);
     BoxReduction boxes(sourceWidth, sourceHeight, sourceRow, boxWidth, boxHeight);
-    const Kernel across = MakeKernel(boxes.Width(), static_cast<double>(sourceWidth) / boxWidth, picture.width);
-    const Kernel down = MakeKernel(boxes.Height(), static_cast<double>(sourceHeight) / boxHeight, picture.height);
+    const Kernel across =
+        MakeKernel(boxes.Width(), static_cast<double>(sourceWidth) / boxWidth, picture.width);
+    const Kernel down =
+        MakeKernel(boxes.Height(), static_cast<double>(sourceHeight) / boxHeight, picture.height);
 
     // Across first, each row as it is read, into a ring of the last rows
     // resampled across; then down, from the ring. The other order costs as
@@ -319,11 +326,14 @@ PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const S
     for (int32_t y = 0; y < picture.height; ++y) {
         const int32_t first = down.first[static_cast<size_t>(y)], count = down.count[static_cast<size_t>(y)];
         for (; resampled < first + count; ++resampled) {
-            resample.row(boxes.Row(resampled), across, &ring[static_cast<size_t>(resampled) % ringRows * width]);
+            resample.row(boxes.Row(resampled), across,
+                         &ring[static_cast<size_t>(resampled) % ringRows * width]);
         }
-        for (int32_t i = 0; i < count; ++i) rows[i] = &ring[static_cast<size_t>(first + i) % ringRows * width];
-        resample.columns(rows.data(), &down.weights[static_cast<size_t>(y) * static_cast<size_t>(down.stride)],
-                         count, picture.width, &picture.pixels[static_cast<size_t>(y) * width]);
+        for (int32_t i = 0; i < count; ++i)
+            rows[i] = &ring[static_cast<size_t>(first + i) % ringRows * width];
+        resample.columns(rows.data(),
+                         &down.weights[static_cast<size_t>(y) * static_cast<size_t>(down.stride)], count,
+                         picture.width, &picture.pixels[static_cast<size_t>(y) * width]);
     }
     return picture;
 }

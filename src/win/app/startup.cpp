@@ -51,7 +51,8 @@ public:
         ::QueryPerformanceCounter(&now);
         ::QueryPerformanceFrequency(&frequency);
         if (FILE* out = ::_wfopen(file_, L"w")) {
-            std::fprintf(out, "open %.1f\n", 1000.0 * (now.QuadPart - started_.QuadPart) / frequency.QuadPart);
+            std::fprintf(out, "open %.1f\n",
+                         1000.0 * (now.QuadPart - started_.QuadPart) / frequency.QuadPart);
             std::fclose(out);
         }
         started_.QuadPart = 0;
