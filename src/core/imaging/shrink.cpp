@@ -192,24 +192,24 @@ bool HasSse2() {
 }
 #endif
 
-// The resampling loops this processor runs.
+// The resampling loops of one kind.
 struct Resamplers {
     void (*row)(const uint32_t* in, const Kernel& kernel, uint32_t* out);
     void (*columns)(const uint32_t* const* rows, const int16_t* weights, int32_t count, int32_t width,
                     uint32_t* out);
 };
 
-const Resamplers& ResamplersHere() {
-    static const Resamplers resamplers = [] {
+const Resamplers& ResamplersOf(ResampleLoops loops) {
+    static const Resamplers plain{&ResampleRowPlainly, [](const uint32_t* const* rows, const int16_t* weights,
+                                                          int32_t count, int32_t width, uint32_t* out) {
+                                      ResampleColumnsPlainly(rows, weights, count, 0, width, out);
+                                  }};
 #if defined(__i386__) || defined(__x86_64__)
-        if (HasSse2()) return Resamplers{&ResampleRowSse2, &ResampleColumnsSse2};
+    static const bool hasSse2 = HasSse2();
+    static const Resamplers sse2{&ResampleRowSse2, &ResampleColumnsSse2};
+    if (loops == ResampleLoops::Fastest && hasSse2) return sse2;
 #endif
-        return Resamplers{&ResampleRowPlainly, [](const uint32_t* const* rows, const int16_t* weights,
-                                                  int32_t count, int32_t width, uint32_t* out) {
-                              ResampleColumnsPlainly(rows, weights, count, 0, width, out);
-                          }};
-    }();
-    return resamplers;
+    return plain;
 }
 
 // How many pixels a side's boxes are long: as many as leave the side at
@@ -301,7 +301,7 @@ int32_t ShrunkLength(int32_t sourceLength, int32_t drawnLength) {
 }
 
 PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
-                              int32_t drawnWidth, int32_t drawnHeight) {
+                              int32_t drawnWidth, int32_t drawnHeight, ResampleLoops loops) {
     PixelPicture picture;
     picture.width = ShrunkLength(sourceWidth, drawnWidth);
     picture.height = ShrunkLength(sourceHeight, drawnHeight);
@@ -322,7 +322,7 @@ PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const S
     std::vector<uint32_t> ring(ringRows * width);
     std::vector<const uint32_t*> rows(ringRows);
     int32_t resampled = 0;
-    const Resamplers& resample = ResamplersHere();
+    const Resamplers& resample = ResamplersOf(loops);
     for (int32_t y = 0; y < picture.height; ++y) {
         const int32_t first = down.first[static_cast<size_t>(y)], count = down.count[static_cast<size_t>(y)];
         for (; resampled < first + count; ++resampled) {

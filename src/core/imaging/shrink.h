@@ -27,6 +27,11 @@ struct PixelPicture {
 // (and for sides longer than kLongestSide) the source's own.
 int32_t ShrunkLength(int32_t sourceLength, int32_t drawnLength);
 
+// The loops the resample runs: the processor's fastest (SSE2 where it has
+// it), or the plain ones that processors without SSE2 run. Both give the
+// same pixels.
+enum class ResampleLoops { Fastest, Plain };
+
 // The picture shrunk to ShrunkLength on each side by a bicubic resample
 // (Catmull-Rom, a = -0.5) whose kernel is widened by the shrink factor, so
 // that every source pixel counts and detail finer than a target pixel
@@ -36,6 +41,7 @@ int32_t ShrunkLength(int32_t sourceLength, int32_t drawnLength);
 // sourceRow row by row, y from 0 upwards, each row once, and never held
 // whole. The fourth byte of the result is 0.
 PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
-                              int32_t drawnWidth, int32_t drawnHeight);
+                              int32_t drawnWidth, int32_t drawnHeight,
+                              ResampleLoops loops = ResampleLoops::Fastest);
 
 }  // namespace tpr
