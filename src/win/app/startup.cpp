@@ -63,7 +63,7 @@ private:
     LARGE_INTEGER started_{};
 };
 
-OpenTiming& StartOpenTiming() {
+OpenTiming& OpenTimingOfThisStart() {
     static OpenTiming timing;
     return timing;
 }
@@ -117,7 +117,7 @@ void Main() {
         form.Show();
         if (ApplicationWindow* window = App().Window()) window->SetMainWindow(form.hwnd());
 
-        StartOpenTiming().Start();
+        OpenTimingOfThisStart().Start();
         if (!OpenCommandLinePhoto(form, App().Command())) form.SetNoImage();
         SaveVersion();
     });
@@ -141,7 +141,7 @@ int RunMessageLoop() {
         if (result == -1) return EXIT_FAILURE;
         ::TranslateMessage(&message);
         ::DispatchMessageW(&message);
-        StartOpenTiming().EndOnceActivated();
+        OpenTimingOfThisStart().EndOnceActivated();
         // A command line handed over by a later start arrived inside that
         // dispatch, perhaps while a modal dialog ran there, or woke this
         // loop. It is opened here, where no dialog is open, so that no
