@@ -10,18 +10,24 @@
 namespace tpr::bench {
 
 struct StartFigures {
-    double programMs = 0;       // CreateProcess to the photo on show
+    double programMs = 0;      // CreateProcess to the photo on show
+    double placeholderMs = 0;  // CreateProcess to the placeholder on show, no photo named
+    // Inside the program: from reading its command line to the photo on show
+    // at the first activation (TPR_OPEN_TIMING_FILE).
+    double openMs = 0;
     double emptyMs = 0;         // CreateProcess to the empty program's window on show
     double emptyPeakBytes = 0;  // the empty program's peak working set, once shown
 };
 
-// Starts the program with the photo (a Windows path) on its command line and
-// the empty window program, in turn, `samples` times each; the best of each.
+// Starts the program with the photo (a Windows path) on its command line,
+// with none, and the empty window program, in turn, `samples` times each;
+// the best of each.
 StartFigures MeasureStarts(const std::wstring& photo, int samples);
 
 // The program's peak working set after it was started with the photo on its
-// command line, turned it both ways and saved it through the Save dialog.
-// `shown` is the size the photo shows at in its first work area.
+// command line (none: the placeholder), turned it both ways and saved it
+// through the Save dialog. `shown` is the size the picture shows at in its
+// first work area.
 double MeasurePeakMemory(const std::wstring& photo, SIZE shown);
 
 }  // namespace tpr::bench

@@ -1,9 +1,12 @@
 #include "resize_figures.h"
 
+#include <cstdio>
+
 #include "core/imaging/fit.h"
 #include "core/main_window/status_texts.h"
 #include "fake_error_services.h"
 #include "main_window_probe.h"
+#include "win/imaging/bitmap_rows.h"
 #include "win/imaging/gdiplus_resize.h"
 #include "win/imaging/platform_capabilities.h"
 #include "win/imaging/prefilter.h"
@@ -106,6 +109,26 @@ private:
     win::UniqueGdipGraphics graphics_;
 };
 
+// The pixels on show, exactly as the view holds them, as a binary PPM file,
+// for the benchmark's measures of sharpness.
+void WriteShownPixels(const win::Picture& shown, const std::wstring& file) {
+    const SIZE size = shown.PixelSize();
+    win::BitmapRows rows(reinterpret_cast<HBITMAP>(static_cast<UINT_PTR>(shown.Handle())), size.cx, size.cy);
+    FILE* out = rows.Readable() ? ::_wfopen(file.c_str(), L"wb") : nullptr;
+    if (!out) Fail(L"the pixels on show could not be written to " + file);
+    std::fprintf(out, "P6\n%ld %ld\n255\n", static_cast<long>(size.cx), static_cast<long>(size.cy));
+    std::vector<unsigned char> line;
+    for (int32_t y = 0; y < size.cy; ++y) {
+        line.clear();
+        const uint32_t* row = rows.Row(y);
+        for (int32_t x = 0; x < size.cx; ++x) {
+            for (const int shift : {16, 8, 0}) line.push_back(static_cast<unsigned char>(row[x] >> shift));
+        }
+        std::fwrite(line.data(), 1, line.size(), out);
+    }
+    std::fclose(out);
+}
+
 ResizeFigures MeasureResize(ShownMainWindow& window, const std::wstring& path, int samples) {
     win::Form1& form = window.form;
     form.ShowPhotoFile(path);
@@ -156,6 +179,7 @@ ResizeFigures MeasureResize(ShownMainWindow& window, const std::wstring& path, i
         sampleWhole(DrawTarget(figures.drawn));
     }
     ExpectShownFitted(window, path);
+    WriteShownPixels(window.probe.view.GetPicture(), path + L".shown.ppm");
     figures.ours = ours.Best();
     figures.image = image.Best();
     figures.wholeDraw = wholeDraw.Best();

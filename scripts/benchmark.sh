@@ -2,8 +2,11 @@
 # Builds the benchmark, makes its photos once (4:3 JPEGs of 2, 12, 24 and 48
 # megapixels, textured from edge to edge, kept in build/bench-photos) and
 # prints one table of the program's figures under Wine: one resize beside
-# the platform calls it is made of, the start-up beside an empty window
-# program's, and the peak memory through an open, two turns and a save.
+# the platform calls it is made of and beside Pillow's (natively, with
+# libjpeg-turbo), the start-up beside an empty window program's and
+# Pillow's decode and resize, and the peak memory through an open, two turns
+# and a save; then a line of ratios for each photo, and the sharpness of
+# the 24 MP photo as shown against Pillow's Lanczos resize.
 # Slow figures are figures, not failures; it fails when the program does.
 #   benchmark.sh [--quick]   --quick: the 2 MP photo only, one sample of each
 #                            figure (the test command's check that it runs)
@@ -60,8 +63,11 @@ tpr_wine_setup "$cfg"
 echo "benchmark.sh: $(date -u '+%Y-%m-%d %H:%M UTC'), $(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -1)," \
      "$(nproc) cores (shared: load $(cut -d' ' -f1-3 /proc/loadavg)), $("$TPR_WINE" --version), $arch_note"
 
-args=("${quick[@]}")
-for mp in "${megapixels[@]}"; do args+=("Z:$photos/photo-${mp}mp.jpg"); done
+paths=()
+for mp in "${megapixels[@]}"; do paths+=("$photos/photo-${mp}mp.jpg"); done
+/usr/bin/python3 bench/pillow_figures.py times "$photos/pillow.txt" "${paths[@]}"
+args=("${quick[@]}" "Z:$photos/pillow.txt")
+for path in "${paths[@]}"; do args+=("Z:$path"); done
 export TPR_CFG="$cfg"
 xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   source scripts/wine-env.sh
@@ -72,4 +78,6 @@ xvfb-run -a -s "-screen 0 1600x1200x24" bash -c '
   wineserver -k 2>/dev/null || true
   exit $rc
 ' _ "${args[@]}"
+# The 24 MP photo's, or in the quick run the only photo's.
+/usr/bin/python3 bench/pillow_figures.py sharpness "${paths[$(( ${#paths[@]} > 2 ? 2 : 0 ))]}"
 echo "benchmark.sh: done in $SECONDS s"

@@ -1,14 +1,20 @@
 // A large picture shrunk for drawing at a smaller size, by the program's own
-// filter: where the platform's resampler only samples, fine detail would
-// alias into moiré instead of averaging out.
+// bicubic resample: where the platform's resampler only samples, fine detail
+// would alias into moiré instead of averaging out.
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <vector>
 
-#include "core/imaging/area_average.h"
-
 namespace tpr {
+
+// One row of a picture of 32-bit pixels (0x00RRGGBB), rows counted from the
+// top; it stays readable until the next row is asked for.
+using SourceRowReader = std::function<const uint32_t*(int32_t y)>;
+
+// The longest side ShrinkForDrawing shrinks.
+constexpr int32_t kLongestSide = 1 << 24;
 
 // 32-bit pixels, rows from the top.
 struct PixelPicture {
@@ -21,13 +27,21 @@ struct PixelPicture {
 // (and for sides longer than kLongestSide) the source's own.
 int32_t ShrunkLength(int32_t sourceLength, int32_t drawnLength);
 
-// The picture shrunk to ShrunkLength on each side. A side more than twice
-// its drawn length is averaged to twice that, then halved with weights
-// 1, 3, 3, 1: an average alone leaves faint false rings on fine regular
-// patterns (its side lobes), which the smooth halving puts out. A side
-// between once and twice its drawn length is averaged to it directly.
-// The source is read as AreaAverage reads it.
+// The loops the resample runs: the processor's fastest (SSE2 where it has
+// it), or the plain ones that processors without SSE2 run. Both give the
+// same pixels.
+enum class ResampleLoops { Fastest, Plain };
+
+// The picture shrunk to ShrunkLength on each side by a bicubic resample
+// (Catmull-Rom, a = -0.5) whose kernel is widened by the shrink factor, so
+// that every source pixel counts and detail finer than a target pixel
+// averages out. A side more than three times its target is first reduced by
+// whole boxes of pixels (each box's exact mean), to no less than three times
+// the target, which costs one addition a pixel. The source is read through
+// sourceRow row by row, y from 0 upwards, each row once, and never held
+// whole. The fourth byte of the result is 0.
 PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
-                              int32_t drawnWidth, int32_t drawnHeight);
+                              int32_t drawnWidth, int32_t drawnHeight,
+                              ResampleLoops loops = ResampleLoops::Fastest);
 
 }  // namespace tpr

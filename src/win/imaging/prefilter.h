@@ -11,8 +11,8 @@
 
 namespace tpr::win {
 
-// The bitmap reduced (ShrinkForDrawing: area averaging, then a smooth
-// halving) to the size at which it is drawn on a width x height canvas,
+// The bitmap reduced (ShrinkForDrawing: box means, then a widened bicubic)
+// to the size at which it is drawn on a width x height canvas,
 // centred with its proportions when keepAspect, for GDI+ to draw in its place
 // pixel for pixel. No image when there is nothing to reduce (it is drawn at
 // its size or larger) or the bitmap cannot be read. The bitmap's pixels are read once, a strip of rows at a time, and

@@ -299,6 +299,7 @@ void CommandBars::SetIcons(const ImageList& images) {
 }
 
 void CommandBars::RecalcLayout() {
+    if (layoutHeld_ > 0) return;
     RECT client{};
     ::GetClientRect(parent_, &client);
     int y = 0;

@@ -140,8 +140,23 @@ public:
     CommandBar& Add(const std::wstring& title, BarPosition position);
     // Shows on each control the picture whose tag is the control's identifier.
     void SetIcons(const ImageList& images);
-    // Lays the bars out again at the window's present width.
+    // Lays the bars out again at the window's present width; nothing while
+    // a LayoutHeld is alive.
     void RecalcLayout();
+
+    // Holds the layout back while many controls are added: each would lay
+    // out every bar again and measure every list entry, a cost that grows
+    // with the square of the entries. The holder calls RecalcLayout after.
+    class LayoutHeld {
+    public:
+        explicit LayoutHeld(CommandBars& bars) : bars_(bars) { ++bars_.layoutHeld_; }
+        ~LayoutHeld() { --bars_.layoutHeld_; }
+        LayoutHeld(const LayoutHeld&) = delete;
+        LayoutHeld& operator=(const LayoutHeld&) = delete;
+
+    private:
+        CommandBars& bars_;
+    };
     // The part of the window's client area the bars leave free, in twips.
     void GetClientRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const;
     // Moves a bar to the row that holds the point (left, top), placed among
@@ -162,6 +177,7 @@ private:
     std::vector<std::unique_ptr<CommandBar>> bars_;
     std::vector<std::vector<CommandBar*>> rows_;  // top to bottom, each left to right
     int freeTop_ = 0;
+    int layoutHeld_ = 0;
 };
 
 // How an error report names these arguments.

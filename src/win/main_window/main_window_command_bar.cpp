@@ -41,20 +41,24 @@ constexpr int kQualityListWidth = 45;
 
 void Form1::LoadMenuToolbar() {
     err::LeafTrap(L"Form1.LoadMenuToolbar", [&] {
-        StandardToolbar = &CommandBars1.Add(L"ToolbarStandard", BarPosition::Top);
-        CommandBarControls& controls = StandardToolbar->Controls();
-        for (const CommandEntry& entry : kCommandTable) {
-            const bool isList = entry.type == ControlType::ComboBox;
-            CommandBarControl& control =
-                AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
-            // The key follows each fixed hint; the list's caption is its hint.
-            control.SetTooltipText(WithKeyName(isList ? entry.caption : entry.hint, entry.id));
-            if (!isList) continue;
-            control.SetWidth(kQualityListWidth);
-            for (const wchar_t* text : QualityListEntries()) control.AddItem(text);
-            control.SetListIndex(QualityListInitialEntry(Program().JpegQuality));
+        {
+            const CommandBars::LayoutHeld oneLayoutAtTheEnd(CommandBars1);
+            StandardToolbar = &CommandBars1.Add(L"ToolbarStandard", BarPosition::Top);
+            CommandBarControls& controls = StandardToolbar->Controls();
+            for (const CommandEntry& entry : kCommandTable) {
+                const bool isList = entry.type == ControlType::ComboBox;
+                CommandBarControl& control =
+                    AddButton(controls, entry.type, entry.id, entry.caption, entry.beginGroup, !isList);
+                // The key follows each fixed hint; the list's caption is its hint.
+                control.SetTooltipText(WithKeyName(isList ? entry.caption : entry.hint, entry.id));
+                if (!isList) continue;
+                control.SetWidth(kQualityListWidth);
+                for (const wchar_t* text : QualityListEntries()) control.AddItem(text);
+                control.SetListIndex(QualityListInitialEntry(Program().JpegQuality));
+            }
+            CommandBars1.SetIcons(ImageMenu);
         }
-        CommandBars1.SetIcons(ImageMenu);
+        CommandBars1.RecalcLayout();
     });
 }
 
