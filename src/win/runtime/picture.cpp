@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "core/runtime/runtime_error.h"
+#include "win/runtime/jpeg_decoder.h"
 #include "win/runtime/unique_any.h"
 
 namespace tpr::win {
@@ -25,6 +26,17 @@ LONG HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int axis) {
     case ERROR_OUTOFMEMORY: Raise(kErrOutOfMemory);
     default: Raise(kErrPermissionDenied);
     }
+}
+
+// The photo as the program's own decoder reads it: a JPEG (by its first
+// bytes) that decodes without a complaint; none otherwise.
+UniqueHbitmap DecodedByTheProgram(HGLOBAL memory, size_t size) {
+    const auto* bytes = static_cast<const uint8_t*>(::GlobalLock(memory));
+    const struct Unlock {
+        HGLOBAL memory;
+        ~Unlock() { ::GlobalUnlock(memory); }
+    } unlock{memory};
+    return IsJpeg(bytes, size) ? DecodeJpeg(bytes, size) : UniqueHbitmap();
 }
 
 }  // namespace
@@ -86,6 +98,11 @@ Picture LoadPicture(const std::wstring& path) {
         const BOOL ok = ::ReadFile(file.get(), bytes, static_cast<DWORD>(size.QuadPart), &read, nullptr);
         ::GlobalUnlock(memory.get());
         if (!ok || read != size.QuadPart) RaiseForFileError(::GetLastError());
+    }
+    if (UniqueHbitmap decoded = DecodedByTheProgram(memory.get(), static_cast<size_t>(size.QuadPart))) {
+        Picture picture = PictureFromBitmap(std::move(decoded));
+        if (!picture) Raise(kErrOutOfMemory);
+        return picture;
     }
 
     ComPtr<IStream> stream;
