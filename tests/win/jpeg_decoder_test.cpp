@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <jpeglib.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
-
-#include <jpeglib.h>
 
 #include "test_files.h"
 #include "test_pictures.h"
@@ -30,20 +30,20 @@ struct Variant {
     COLORREF shown[4];
 };
 
-constexpr COLORREF kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
-// Inks of red, green, blue and half black; Adobe's programs store each inverted.
+// Red, green, blue and mid grey as each colour model writes them. Adobe's
+// programs store inks inverted (255 = none).
+#define TPR_RGB {255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {127, 127, 127}
 #define TPR_INKS {0, 255, 255, 0}, {255, 0, 255, 0}, {255, 255, 0, 0}, {0, 0, 0, 128}
 #define TPR_INVERTED_INKS {255, 0, 0, 255}, {0, 255, 0, 255}, {0, 0, 255, 255}, {255, 255, 255, 127}
+#define TPR_SHOWN {RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255), RGB(127, 127, 127)}
 const Variant kVariants[] = {
-    {L"colour.jpg", JCS_RGB, 3, JCS_YCbCr, false, false, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {255, 255, 255}},
-     {kRed, kGreen, kBlue, RGB(255, 255, 255)}},
-    {L"progressive.jpg", JCS_RGB, 3, JCS_YCbCr, false, true, {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {9, 9, 9}},
-     {kRed, kGreen, kBlue, RGB(9, 9, 9)}},
+    {L"colour.jpg", JCS_RGB, 3, JCS_YCbCr, false, false, {TPR_RGB}, TPR_SHOWN},
+    {L"progressive.jpg", JCS_RGB, 3, JCS_YCbCr, false, true, {TPR_RGB}, TPR_SHOWN},
     {L"grey-named.bmp", JCS_GRAYSCALE, 1, JCS_GRAYSCALE, false, false, {{30}, {100}, {170}, {240}},
      {RGB(30, 30, 30), RGB(100, 100, 100), RGB(170, 170, 170), RGB(240, 240, 240)}},
-    {L"cmyk-adobe.jpg", JCS_CMYK, 4, JCS_CMYK, true, false, {TPR_INVERTED_INKS}, {kRed, kGreen, kBlue, RGB(127, 127, 127)}},
-    {L"cmyk-plain.jpg", JCS_CMYK, 4, JCS_CMYK, false, false, {TPR_INKS}, {kRed, kGreen, kBlue, RGB(127, 127, 127)}},
-    {L"ycck-adobe.jpg", JCS_CMYK, 4, JCS_YCCK, true, true, {TPR_INVERTED_INKS}, {kRed, kGreen, kBlue, RGB(127, 127, 127)}},
+    {L"cmyk-adobe.jpg", JCS_CMYK, 4, JCS_CMYK, true, false, {TPR_INVERTED_INKS}, TPR_SHOWN},
+    {L"cmyk-plain.jpg", JCS_CMYK, 4, JCS_CMYK, false, false, {TPR_INKS}, TPR_SHOWN},
+    {L"ycck-adobe.jpg", JCS_CMYK, 4, JCS_YCCK, true, true, {TPR_INVERTED_INKS}, TPR_SHOWN},
 };
 
 std::string Encoded(const Variant& variant) {
@@ -67,7 +67,8 @@ std::string Encoded(const Variant& variant) {
     std::vector<uint8_t> row(64 * variant.components);
     for (JSAMPROW rows[] = {row.data()}; info.next_scanline < 48;) {
         for (size_t i = 0; i < row.size(); ++i)
-            row[i] = variant.samples[i / variant.components / 32 + info.next_scanline / 24 * 2][i % variant.components];
+            row[i] = variant.samples[i / variant.components / 32 + info.next_scanline / 24 * 2]
+                                    [i % variant.components];
         jpeg_write_scanlines(&info, rows, 1);
     }
     jpeg_finish_compress(&info);
@@ -84,16 +85,16 @@ TEST(JpegDecoderTest, EachColourModelAndCodingShowsItsTrueColoursWhateverTheFile
         test::WriteFileBytes(folder.File(variant.file), Encoded(variant));
         const Picture picture = LoadPicture(folder.File(variant.file));
         DIBSECTION dib{};
-        ASSERT_EQ(::GetObjectW(reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(picture.Handle())), sizeof dib, &dib),
-                  static_cast<int>(sizeof dib));
+        const auto bitmap = reinterpret_cast<HGDIOBJ>(static_cast<UINT_PTR>(picture.Handle()));
+        ASSERT_EQ(::GetObjectW(bitmap, sizeof dib, &dib), static_cast<int>(sizeof dib));
         const test::Pixels pixels = test::ReadPixels(picture);
         // The program's decoder writes 32-bit rows from the top; the platform's loader does not.
         const uint32_t first = *static_cast<const uint32_t*>(dib.dsBm.bmBits);
         EXPECT_EQ(dib.dsBm.bmBitsPixel, 32);
         EXPECT_EQ(RGB(first >> 16 & 0xFF, first >> 8 & 0xFF, first & 0xFF), pixels.at(0, 0));
         for (int quadrant = 0; quadrant < 4; ++quadrant) {
-            const COLORREF centre = pixels.at(16 + quadrant % 2 * 32, 12 + quadrant / 2 * 24);
-            EXPECT_TRUE(test::Near(centre, variant.shown[quadrant], 6)) << quadrant << ": " << std::hex << centre;
+            const COLORREF centre = pixels.at(16 + quadrant % 2 * 32, 12 + quadrant / 2 * 24);  // its centre
+            EXPECT_PRED3(test::Near, centre, variant.shown[quadrant], 6) << "quadrant " << quadrant;
         }
     }
 }

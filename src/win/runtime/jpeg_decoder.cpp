@@ -5,7 +5,7 @@
 #include <csetjmp>
 #include <cstdio>
 #include <iterator>
-
+// After <cstdio>: the library's header uses FILE.
 #include <jerror.h>
 #include <jpeglib.h>
 
@@ -97,7 +97,8 @@ void ReadRows(jpeg_decompress_struct& info, uint8_t* pixels) {
         for (JDIMENSION i = 0; i < count; ++i) rows[i] = pixels + (first + i) * stride;
         const JDIMENSION read = jpeg_read_scanlines(&info, rows, count);
         if (info.out_color_space == JCS_CMYK) {
-            for (JDIMENSION i = 0; i < read; ++i) InksToBgrx(rows[i], info.output_width, info.saw_Adobe_marker);
+            for (JDIMENSION i = 0; i < read; ++i)
+                InksToBgrx(rows[i], info.output_width, info.saw_Adobe_marker);
         }
     }
     jpeg_finish_decompress(&info);
