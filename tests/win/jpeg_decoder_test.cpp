@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "core/runtime/runtime_error.h"
 #include "test_files.h"
 #include "test_pictures.h"
 #include "win/runtime/picture.h"
@@ -96,6 +97,21 @@ TEST(JpegDecoderTest, EachColourModelAndCodingShowsItsTrueColoursWhateverTheFile
             const COLORREF centre = pixels.at(16 + quadrant % 2 * 32, 12 + quadrant / 2 * 24);  // its centre
             EXPECT_PRED3(test::Near, centre, variant.shown[quadrant], 6) << "quadrant " << quadrant;
         }
+    }
+}
+
+// Within the library's 65500 pixels a side, but over the 4 GB any bitmap
+// can take (the e2e corpus has one past the library's limit).
+TEST(JpegDecoderTest, AHeaderClaimingMorePixelsThanABitmapHoldsIsOutOfMemory) {
+    std::string bytes = Encoded(kVariants[0]);
+    bytes.replace(bytes.find("\xFF\xC0") + 5, 4, "\xFD\xE8\xFD\xE8");  // height and width 65000
+    const test::TempFolder folder;
+    test::WriteFileBytes(folder.File(L"giant.jpg"), bytes);
+    try {
+        LoadPicture(folder.File(L"giant.jpg"));
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& e) {
+        EXPECT_EQ(e.number, kErrOutOfMemory);
     }
 }
 
