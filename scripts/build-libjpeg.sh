@@ -38,10 +38,14 @@ fetch_source() {
   local options=(-o "Dir::Etc::SourceList=$apt/sources.list" -o "Dir::Etc::SourceParts=$apt/sources.list.d"
                  -o "Dir::State::Lists=$apt/lists" -o "Dir::Cache=$apt/cache" -o APT::Sandbox::User=root)
   apt-get "${options[@]}" update -qq
-  (cd "$top/src" && apt-get "${options[@]}" source -qq libjpeg-turbo >/dev/null 2>"$top/src/source.log")
+  (cd "$top/src" && apt-get "${options[@]}" source -qq libjpeg-turbo >/dev/null 2>"$top/source.log") ||
+    { cat "$top/source.log" >&2; return 1; }
 }
 
-[ -f "$top/src/unpacked" ] || { fetch_source && touch "$top/src/unpacked"; }
+if [ ! -f "$top/src/unpacked" ]; then
+  fetch_source
+  touch "$top/src/unpacked"
+fi
 source_dir="$(find "$top/src" -mindepth 1 -maxdepth 1 -type d -name 'libjpeg-turbo-*' | head -n1)"
 [ -n "$source_dir" ] || { echo "build-libjpeg.sh: no libjpeg-turbo source in $top/src" >&2; exit 1; }
 
@@ -54,7 +58,8 @@ rm -rf "$out"
 mkdir -p "$out"
 cmake -S "$source_dir" -B "$out/build" --toolchain "$root/cmake/mingw-w64-$arch-release.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=ON \
-  -DREQUIRE_SIMD=ON -DCMAKE_INSTALL_PREFIX="$out" "${launcher[@]}" >"$out/configure.log" || { cat "$out/configure.log" >&2; exit 1; }
+  -DREQUIRE_SIMD=ON -DCMAKE_INSTALL_PREFIX="$out" "${launcher[@]}" >"$out/configure.log" ||
+  { cat "$out/configure.log" >&2; exit 1; }
 export CCACHE_BASEDIR="$root"
 cmake --build "$out/build" -j"$(nproc)" --target jpeg-static >/dev/null
 mkdir -p "$out/include" "$out/lib"
