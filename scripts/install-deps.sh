@@ -6,6 +6,8 @@ set -euo pipefail
 # googletest: its sources, built by the Windows builds; libgtest-dev: the
 # native library that find_package(GTest) finds. libclang-rt-dev follows the
 # default clang's version (the fuzzer's runtime must match the compiler).
+# nasm and dpkg-dev: the JPEG decoder's SIMD code, and unpacking its Debian
+# source package (scripts/build-libjpeg.sh).
 packages=(
   cmake make g++ googletest libgtest-dev ccache
   g++-mingw-w64-i686-posix g++-mingw-w64-i686-win32 binutils-mingw-w64-i686
@@ -13,6 +15,7 @@ packages=(
   wine wine32:i386 wine64 fonts-wine fonts-liberation
   xvfb xauth x11-utils xdotool imagemagick
   libstb-dev python3-pil clang libclang-rt-dev
+  nasm dpkg-dev
 )
 
 missing=()

@@ -4,8 +4,9 @@
     /usr/bin/python3 scripts/make-bad-inputs.py OUTPUT_FOLDER
 
 Each file stands for something a user's disk really holds: a download cut
-short, a file with the wrong extension, a panorama strip, a GIF with a
-transparent colour, a name outside the system code page.
+short, a file with the wrong extension, a header claiming a giant photo, a
+panorama strip, a GIF with a transparent colour, a name outside the system
+code page.
 """
 import io
 import os
@@ -49,6 +50,14 @@ def bmp_claiming(width, height):
     return header + info + b"\x80" * 4096
 
 
+def jpeg_claiming(width, height):
+    data = bytearray(jpeg_bytes(photo(16, 16)))
+    # The baseline frame header: marker, length, precision, height, width.
+    frame = data.index(b"\xff\xc0")
+    struct.pack_into(">HH", data, frame + 5, height, width)
+    return bytes(data)
+
+
 def transparent_gif():
     img = Image.new("P", (120, 90), 0)
     img.putpalette([255, 0, 255] + [30, 120, 60] + [0, 0, 0] * 254)
@@ -69,6 +78,7 @@ def main():
         "text-file.jpg": b"This is a note, not a photo.\r\n" * 20,
         "broken-data.gif": gif_with_broken_data(),
         "claims-60000x60000.bmp": bmp_claiming(60000, 60000),
+        "claims-65535x65535.jpg": jpeg_claiming(65535, 65535),
         "one-pixel.jpg": jpeg_bytes(photo(1, 1)),
         "strip-1x20000.jpg": jpeg_bytes(photo(1, 20000)),
         "transparent.gif": transparent_gif(),

@@ -6,6 +6,7 @@
 #include "core/runtime/picture_format.h"
 #include "core/runtime/runtime_error.h"
 #include "win/runtime/gdiplus_decoder.h"
+#include "win/runtime/jpeg_decoder.h"
 #include "win/runtime/unique_any.h"
 
 namespace tpr::win {
@@ -29,16 +30,22 @@ LONG HimetricToPixels(OLE_XSIZE_HIMETRIC himetric, int axis) {
     }
 }
 
-// PNG and TIFF files (by their first bytes) as GDI+ decodes them; none for
-// the formats the platform's picture loader reads.
+// The photo as the program decodes it itself, the decoder chosen by the
+// file's first bytes: a JPEG that libjpeg-turbo reads without a complaint, a
+// PNG or TIFF that GDI+ reads. None otherwise: the platform's picture loader
+// has its say on the file.
 UniqueHbitmap DecodedByTheProgram(HGLOBAL memory, size_t size) {
-    PictureFormat format = PictureFormat::Unknown;
-    if (const auto* bytes = static_cast<const uint8_t*>(::GlobalLock(memory))) {
-        format = PictureFormatOf(bytes, size);
-        ::GlobalUnlock(memory);
+    const auto* bytes = static_cast<const uint8_t*>(::GlobalLock(memory));
+    const struct Unlock {
+        HGLOBAL memory;
+        ~Unlock() { ::GlobalUnlock(memory); }
+    } unlock{memory};
+    switch (PictureFormatOf(bytes, size)) {
+        case PictureFormat::Jpeg: return DecodeJpeg(bytes, size);
+        case PictureFormat::Png:
+        case PictureFormat::Tiff: return DecodeWithGdiplus(memory);
+        default: return {};
     }
-    return format == PictureFormat::Png || format == PictureFormat::Tiff ? DecodeWithGdiplus(memory)
-                                                                          : UniqueHbitmap();
 }
 
 }  // namespace
@@ -101,7 +108,6 @@ Picture LoadPicture(const std::wstring& path) {
         ::GlobalUnlock(memory.get());
         if (!ok || read != size.QuadPart) RaiseForFileError(::GetLastError());
     }
-
     if (UniqueHbitmap decoded = DecodedByTheProgram(memory.get(), static_cast<size_t>(size.QuadPart))) {
         Picture picture = PictureFromBitmap(std::move(decoded));
         if (!picture) Raise(kErrOutOfMemory);

@@ -35,10 +35,14 @@ private:
     ComPtr<IPicture> picture_;
 };
 
-// Loads a BMP, JPEG, GIF, icon or metafile from a path through the platform's
-// picture loader. A missing file raises 53 "File not found", a path in a
-// missing folder 76 "Path not found", a file that is no readable picture 481
-// "Invalid picture", too little memory 7.
+// Loads a BMP, JPEG, GIF, icon or metafile from a path. A JPEG (by its first
+// bytes, whatever its name) is decoded by the program itself into a bitmap
+// picture; anything else, and a JPEG its decoder complains about, goes
+// through the platform's picture loader. A missing file raises 53 "File not
+// found", a path in a missing folder 76 "Path not found", a file that is no
+// readable picture 481 "Invalid picture", too little memory 7 (so does a
+// JPEG whose header claims more pixels than the process can hold, before
+// any of them is allocated).
 Picture LoadPicture(const std::wstring& path);
 
 // A new bitmap picture that owns the bitmap from now on; when none can be
