@@ -40,7 +40,7 @@ TEST(LoadLanguageStrings, FillsTheSharedTexts) {
         {VersionLabelText, L"Version "}, {WebsiteLabelText, L"Website:"},
         {NoticeLine1Text, L"Copyright (c) 2007 Tessaly Software. All rights reserved."},
         {NoticeLine2Text, L"This program is protected by copyright law and international treaties."},
-        {SupportLabelText, L"Technical support:"}, {PastedPhotoName, L"Pasted photo"}, {kWebsite, L"https://www.tessaly.example/"},
+        {SupportLabelText, L"Technical support:"}, {PastedPhotoName, L"Pasted photo"}, {CopyCaption, L"Copy"}, {PasteCaption, L"Paste"}, {kWebsite, L"https://www.tessaly.example/"},
         // The misspelling is the program's own.
         {kDragHintText, L"Drag the window border or corner to resize the phoro --->"},
     };

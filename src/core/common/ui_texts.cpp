@@ -43,6 +43,8 @@ std::wstring NoticeLine2Text;
 std::wstring WebsiteLabelText;
 std::wstring SupportLabelText;
 std::wstring PastedPhotoName;
+std::wstring CopyCaption;
+std::wstring PasteCaption;
 
 void LoadLanguageStrings() {
     const std::wstring sendTheFileTo = std::wstring(L"4) Send the file to ") + kSupportEmail;
@@ -87,6 +89,8 @@ void LoadLanguageStrings() {
     WebsiteLabelText = L"Website:";
     SupportLabelText = L"Technical support:";
     PastedPhotoName = L"Pasted photo";
+    CopyCaption = L"Copy";
+    PasteCaption = L"Paste";
 }
 
 }  // namespace tpr::texts

@@ -53,6 +53,8 @@ extern std::wstring NoticeLine2Text;
 extern std::wstring WebsiteLabelText;
 extern std::wstring SupportLabelText;
 extern std::wstring PastedPhotoName;
+extern std::wstring CopyCaption;
+extern std::wstring PasteCaption;
 
 // Assigns every text above. Calling it again assigns the same texts again.
 void LoadLanguageStrings();

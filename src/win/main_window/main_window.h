@@ -135,6 +135,8 @@ private:
     // The photo on show as the clipboard and a drag out offer it.
     TransferData PhotoTransferData();
     void ShowViewMenu(POINT screenPoint);
+    // The caption the command bar, or else the view's menu, gives a command.
+    static const wchar_t* CommandCaption(CommandId id);
     // Made when the window is: the keys' table, and the window as a drop target.
     void LoadKeys();
     void AcceptDrops();

@@ -1,6 +1,7 @@
 // The command bar: one toolbar at the top, its controls in the order of the
 // command table, and the work-area panel that follows its layout.
 #include "core/errors/skip_failure.h"
+#include "core/common/ui_texts.h"
 #include "core/errors/trap.h"
 #include "core/main_window/command_keys.h"
 #include "core/main_window/quality.h"
@@ -38,6 +39,13 @@ constexpr CommandEntry kCommandTable[] = {
 constexpr int kQualityListWidth = 45;
 
 }  // namespace
+
+const wchar_t* Form1::CommandCaption(CommandId id) {
+    for (const CommandEntry& entry : kCommandTable) {
+        if (entry.id == id) return entry.caption;
+    }
+    return id == kCommandCopy ? texts::CopyCaption.c_str() : id == kCommandPaste ? texts::PasteCaption.c_str() : L"";
+}
 
 void Form1::LoadMenuToolbar() {
     err::LeafTrap(L"Form1.LoadMenuToolbar", [&] {

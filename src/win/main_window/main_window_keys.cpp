@@ -71,24 +71,18 @@ void Form1::picBox_MouseUp(int16_t Button, int16_t Shift, float X, float Y) {
 void Form1::ShowViewMenu(POINT screenPoint) {
     struct MenuEntry {
         CommandId command;
-        const wchar_t* caption;
         bool beginGroup;
     };
     static constexpr MenuEntry kEntries[] = {
-        {kCommandOpen, L"Open", false},
-        {kCommandSave, L"Save...", false},
-        {kCommandCopy, L"Copy", true},
-        {kCommandPaste, L"Paste", false},
-        {kCommandRotateCcw, L"Rotate CCW", true},
-        {kCommandRotateCw, L"Rotate CW", false},
-        {kCommandAbout, L"About", true},
+        {kCommandOpen, false},      {kCommandSave, false},     {kCommandCopy, true}, {kCommandPaste, false},
+        {kCommandRotateCcw, true}, {kCommandRotateCw, false}, {kCommandAbout, true},
     };
     const UniqueHmenu menu(::CreatePopupMenu());
     if (!menu) Raise(kErrOutOfMemory);
     for (const MenuEntry& entry : kEntries) {
         if (entry.beginGroup) ::AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
         // A tab puts the key in the menu's column of keys.
-        const std::wstring text = std::wstring(entry.caption) + L"\t" + KeyNamesOf(entry.command);
+        const std::wstring text = std::wstring(CommandCaption(entry.command)) + L"\t" + KeyNamesOf(entry.command);
         if (!::AppendMenuW(menu.get(), MF_STRING, entry.command, text.c_str())) Raise(kErrOutOfMemory);
     }
     const int chosen = ::TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
