@@ -90,9 +90,11 @@ TEST(Installer, InstallsOpensAPhotoFromOpenWithAndUninstallsCleanly) {
     WriteSetting(L"Options", L"Kept", L"yes");
     RunToItsEnd(
         ReadRegistryText(kUninstallKey, L"QuietUninstallString").value_or(L"no uninstaller registered"));
-    // The uninstaller hands over to a copy of itself in the temporary folder.
-    EXPECT_TRUE(WaitUntil(30000, [&] { return !FileExists(installFolder); }));
-    EXPECT_EQ(FileExists(programsFolder), programsFolderExisted);
+    // The uninstaller hands over to a copy of itself in the temporary folder,
+    // which removes the install folder and then, a moment later, its parent.
+    EXPECT_TRUE(WaitUntil(30000, [&] {
+        return !FileExists(installFolder) && FileExists(programsFolder) == programsFolderExisted;
+    }));
     EXPECT_FALSE(FileExists(shortcut));
     EXPECT_FALSE(RegistryKeyExists(kUninstallKey));
     EXPECT_FALSE(RegistryKeyExists(kApplicationKey));
