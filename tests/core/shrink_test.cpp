@@ -102,7 +102,7 @@ TEST(ShrinkForDrawing, EachSideTakesItsShrunkLengthAndAFlatColourStaysExactlyTha
     }
 }
 
-TEST(ShrinkForDrawing, BelowThreeTimesIsTheWidenedBicubicItselfChannelsApartWhicheverLoopsRunIt) {
+TEST(ShrinkForDrawing, BelowEightTimesIsTheWidenedBicubicItselfChannelsApartWhicheverLoopsRunIt) {
     // The last case has boxes: the plain loops and the fastest agree there too.
     const struct {
         int32_t width, height, drawnWidth, drawnHeight;
@@ -116,7 +116,7 @@ TEST(ShrinkForDrawing, BelowThreeTimesIsTheWidenedBicubicItselfChannelsApartWhic
         EXPECT_EQ(Shrunk(c.width, c.height, pixel, c.drawnWidth, c.drawnHeight, ResampleLoops::Plain).pixels,
                   shrunk.pixels)
             << c.width << "x" << c.height;
-        if (c.width >= 3 * c.drawnWidth) continue;
+        if (c.width >= 8 * c.drawnWidth) continue;
         const auto across = BicubicWeights(c.width, c.drawnWidth),
                    down = BicubicWeights(c.height, c.drawnHeight);
         for (int32_t ty = 0; ty < c.drawnHeight; ++ty) {

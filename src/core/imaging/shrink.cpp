@@ -213,9 +213,9 @@ const Resamplers& ResamplersOf(ResampleLoops loops) {
 }
 
 // How many pixels a side's boxes are long: as many as leave the side at
-// least three times its target, where the bicubic takes over.
+// least four times its target, where the bicubic takes over.
 int32_t BoxLength(int32_t sourceLength, int32_t targetLength) {
-    return std::clamp(sourceLength / (3 * targetLength), 1, kLargestBox);
+    return std::clamp(sourceLength / (4 * targetLength), 1, kLargestBox);
 }
 
 // The source reduced by boxes of boxWidth x boxHeight pixels to the mean of

@@ -35,9 +35,10 @@ enum class ResampleLoops { Fastest, Plain };
 // The picture shrunk to ShrunkLength on each side by a bicubic resample
 // (Catmull-Rom, a = -0.5) whose kernel is widened by the shrink factor, so
 // that every source pixel counts and detail finer than a target pixel
-// averages out. A side more than three times its target is first reduced by
-// whole boxes of pixels (each box's exact mean), to no less than three times
-// the target, which costs one addition a pixel. The source is read through
+// averages out. A side at least eight times its target is first reduced by
+// whole boxes of pixels (each box's exact mean), to no less than four times
+// the target, which costs one addition a pixel: nearer the target the box's
+// own blur would show (measurably, against a bicubic of the whole photo). The source is read through
 // sourceRow row by row, y from 0 upwards, each row once, and never held
 // whole. The fourth byte of the result is 0.
 PixelPicture ShrinkForDrawing(int32_t sourceWidth, int32_t sourceHeight, const SourceRowReader& sourceRow,
