@@ -136,7 +136,7 @@ void Form1::CreateControls() {
     SetFontContainer(lblFontContainer);
     imNoImage.SetPicture(DrawPlaceholderPicture());
     ImageMenu = LoadImageMenu();
-    CommandBars1.Create(hwnd(), [this] { CommandBars1_Resize(); });
+    CommandBars1.Create(hwnd(), interfaceFont_.get(), [this] { CommandBars1_Resize(); });
     LoadKeys();
     AcceptDrops();
 }
@@ -244,7 +244,7 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         // The bars first: the resize handler fits the photo below them.
         StatusBar1.Resize();
-        CommandBars1.RecalcLayout();
+        CommandBars1.FollowWindowSize();
         Form_Resize();
         return 0;
     case WM_ACTIVATE:
