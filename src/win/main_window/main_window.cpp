@@ -176,7 +176,8 @@ void Form1::Form_Resize() {
         Toolbar1.SetImage(L"Open", L"Open");
         Toolbar1.SetImage(L"Save", L"Save");
         Toolbar1.SetImage(L"About", L"Info");
-        ResizePhotoInProperties();
+        PhotoFitOwed = PhotoFitHeld;
+        if (!PhotoFitHeld) ResizePhotoInProperties();
         // A size the user gave is no preset's.
         if (!ResizingByPreset) {
             for (int button = kFirstPresetButton; button <= kLastPresetButton; ++button) {

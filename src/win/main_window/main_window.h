@@ -120,6 +120,10 @@ private:
     int32_t ClientAreaRight = 0;
     int32_t ClientAreaBottom = 0;
     bool ResizingByPreset = false;
+    // While a preset changes the width, the resize handler lays out the bars
+    // but leaves the photo's fit owed to the change of height that follows.
+    bool PhotoFitHeld = false;
+    bool PhotoFitOwed = false;
     bool DraggingOut = false;  // the photo is being dragged out of the view
 
     void CreateControls();
