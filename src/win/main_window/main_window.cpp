@@ -15,6 +15,7 @@
 #include "core/runtime/conversions.h"
 #include "win/common/fonts.h"
 #include "win/imaging/gdiplus_resize.h"
+#include "win/main_window/photo_copies.h"
 #include "win/main_window/placeholder.h"
 #include "win/main_window/program_state.h"
 #include "win/resources/resource_ids.h"
@@ -32,6 +33,9 @@ enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
 // window's load and first resize, as the program expects: the platform
 // activates a window being shown before it sends the first WM_SIZE.
 constexpr UINT kActivatedMessage = WM_APP + 1;
+// Posted at the window's first activation: what the first frame does not
+// need waits until it is on show.
+constexpr UINT kFirstFrameShownMessage = WM_APP + 2;
 
 // The icons of the command bar, each tagged with the command it decorates;
 // three of them also have the keys the hidden toolbar asks for.
@@ -138,7 +142,6 @@ void Form1::CreateControls() {
     ImageMenu = LoadImageMenu();
     CommandBars1.Create(hwnd(), interfaceFont_.get(), [this] { CommandBars1_Resize(); });
     LoadKeys();
-    AcceptDrops();
 }
 
 void Form1::Form_Load() {
@@ -159,6 +162,16 @@ void Form1::Form_Activate() {
         Toolbar1_ButtonClick(Toolbar1.Buttons(k800x600Button));
         Toolbar1.SetPressed(k800x600Button, true);
         Program().WindowActivated = true;
+    });
+}
+
+// A drop needs the window on show, and old copies may go at any time: the
+// registration with the platform's drag-and-drop service and the search of
+// the copies folder wait until the first frame is on show.
+void Form1::FinishStartAfterFirstFrame() {
+    err::TopLevelTrap(L"Form1.FinishStartAfterFirstFrame", [&] {
+        AcceptDrops();
+        RemoveOldPhotoCopies();
     });
 }
 
@@ -252,7 +265,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(hwnd(), kActivatedMessage, 0, 0);
         return DefaultProcedure(message, wParam, lParam);
     case kActivatedMessage:
+        if (!firstFrameShown_) ::PostMessageW(hwnd(), kFirstFrameShownMessage, 0, 0);
+        firstFrameShown_ = true;
         Form_Activate();
+        return 0;
+    case kFirstFrameShownMessage:
+        FinishStartAfterFirstFrame();
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 1 && lParam == 0) {
