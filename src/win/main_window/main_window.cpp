@@ -33,9 +33,9 @@ enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
 // window's load and first resize, as the program expects: the platform
 // activates a window being shown before it sends the first WM_SIZE.
 constexpr UINT kActivatedMessage = WM_APP + 1;
-// Posted at the window's first activation: what the first frame does not
-// need waits until it is on show.
-constexpr UINT kFirstFrameShownMessage = WM_APP + 2;
+// Posted at the window's first activation: what the window needs only once
+// it is in use waits until that activation has sized it and fitted the photo.
+constexpr UINT kFirstActivationDoneMessage = WM_APP + 2;
 
 // The icons of the command bar, each tagged with the command it decorates;
 // three of them also have the keys the hidden toolbar asks for.
@@ -167,9 +167,9 @@ void Form1::Form_Activate() {
 
 // A drop needs the window on show, and old copies may go at any time: the
 // registration with the platform's drag-and-drop service and the search of
-// the copies folder wait until the first frame is on show.
-void Form1::FinishStartAfterFirstFrame() {
-    err::TopLevelTrap(L"Form1.FinishStartAfterFirstFrame", [&] {
+// the copies folder wait until the first activation is done.
+void Form1::FinishStartAfterFirstActivation() {
+    err::TopLevelTrap(L"Form1.FinishStartAfterFirstActivation", [&] {
         AcceptDrops();
         RemoveOldPhotoCopies();
     });
@@ -265,12 +265,12 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(hwnd(), kActivatedMessage, 0, 0);
         return DefaultProcedure(message, wParam, lParam);
     case kActivatedMessage:
-        if (!firstFrameShown_) ::PostMessageW(hwnd(), kFirstFrameShownMessage, 0, 0);
-        firstFrameShown_ = true;
+        if (!firstActivationSeen_) ::PostMessageW(hwnd(), kFirstActivationDoneMessage, 0, 0);
+        firstActivationSeen_ = true;
         Form_Activate();
         return 0;
-    case kFirstFrameShownMessage:
-        FinishStartAfterFirstFrame();
+    case kFirstActivationDoneMessage:
+        FinishStartAfterFirstActivation();
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 1 && lParam == 0) {

@@ -141,18 +141,18 @@ private:
     void ShowViewMenu(POINT screenPoint);
     // The caption the command bar, or else the view's menu, gives a command.
     static const wchar_t* CommandCaption(CommandId id);
-    // Made when the window is: the keys' table; once it is first on show:
+    // Made when the window is: the keys' table; after its first activation:
     // the window as a drop target, and old photo copies are removed.
     void LoadKeys();
     void AcceptDrops();
-    void FinishStartAfterFirstFrame();
+    void FinishStartAfterFirstActivation();
     // The key an accelerator reports by its identifier, handed to the key handler.
     void AcceleratorKeyDown(WORD id);
 
     UniqueHfont interfaceFont_;
     UniqueHaccel accelerators_;
     DropTargetRegistration dropTarget_;
-    bool firstFrameShown_ = false;  // the first activation came
+    bool firstActivationSeen_ = false;  // the first activation came
 };
 
 inline std::wstring ErrTypeName(const Form1&) { return L"Form1"; }
