@@ -20,7 +20,6 @@
 #include "win/common/version_query.h"
 #include "win/app/report_dialogs.h"
 #include "win/main_window/main_window.h"
-#include "win/main_window/photo_copies.h"
 #include "win/main_window/program_state.h"
 #include "win/main_window/reg_settings.h"
 #include "win/runtime/application.h"
@@ -111,7 +110,6 @@ void Main() {
             return;
         }
 
-        RemoveOldPhotoCopies();
         auto& owner = MainWindowOwner();
         owner = std::make_unique<Form1>();
         Form1& form = *owner;

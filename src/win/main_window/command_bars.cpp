@@ -166,6 +166,7 @@ CommandBar::CommandBar(CommandBars& owner, HWND parent, const std::wstring& titl
     hwnd_ = CheckCreated(::CreateWindowExW(0, TOOLBARCLASSNAMEW, title.c_str(), kStyle, 0, 0, 0, 0, parent,
                                            nullptr, Instance(), nullptr));
     ::SendMessageW(hwnd_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    if (owner_.font_) ::SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(owner_.font_), FALSE);
 }
 
 void CommandBar::GetWindowRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const {
@@ -182,7 +183,12 @@ HWND CommandBar::Tooltips() const {
     return reinterpret_cast<HWND>(::SendMessageW(hwnd_, TB_GETTOOLTIPS, 0, 0));
 }
 
+bool CommandBar::ArrangedInItsFont() const {
+    return arrangedFont_ == reinterpret_cast<HFONT>(::SendMessageW(hwnd_, WM_GETFONT, 0, 0));
+}
+
 int CommandBar::Arrange(int x, int y, int width) {
+    arrangedFont_ = reinterpret_cast<HFONT>(::SendMessageW(hwnd_, WM_GETFONT, 0, 0));
     FitControlWidths();
     const auto count = static_cast<int>(::SendMessageW(hwnd_, TB_BUTTONCOUNT, 0, 0));
     const auto extent = [&] {
@@ -281,8 +287,9 @@ void CommandBar::PlaceLists() const {
     }
 }
 
-void CommandBars::Create(HWND parent, std::function<void()> onLayout) {
+void CommandBars::Create(HWND parent, HFONT font, std::function<void()> onLayout) {
     parent_ = parent;
+    font_ = font;
     onLayout_ = std::move(onLayout);
 }
 
@@ -299,7 +306,10 @@ void CommandBars::SetIcons(const ImageList& images) {
 }
 
 void CommandBars::RecalcLayout() {
-    if (layoutHeld_ > 0) return;
+    if (layoutHeld_ > 0) {
+        laidOutWidth_ = -1;  // owed: no size may pass for laid out
+        return;
+    }
     RECT client{};
     ::GetClientRect(parent_, &client);
     int y = 0;
@@ -315,7 +325,21 @@ void CommandBars::RecalcLayout() {
         y += rowHeight;
     }
     freeTop_ = y;
+    laidOutWidth_ = client.right;
     if (onLayout_) onLayout_();
+}
+
+void CommandBars::FollowWindowSize() {
+    RECT client{};
+    ::GetClientRect(parent_, &client);
+    const bool asLaidOut = layoutHeld_ == 0 && client.right == laidOutWidth_ &&
+                           std::all_of(bars_.begin(), bars_.end(),
+                                       [](const auto& bar) { return bar->ArrangedInItsFont(); });
+    if (!asLaidOut) {
+        RecalcLayout();
+    } else if (onLayout_) {
+        onLayout_();
+    }
 }
 
 void CommandBars::GetClientRect(int32_t& left, int32_t& top, int32_t& right, int32_t& bottom) const {

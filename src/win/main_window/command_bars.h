@@ -112,6 +112,8 @@ private:
     // Gives the bar its place and width and lays its controls out in as many
     // rows as they need; returns the height this takes.
     int Arrange(int x, int y, int width);
+    // Whether the bar shows the font it was last arranged with.
+    bool ArrangedInItsFont() const;
     // The width of all controls side by side on one row.
     int SingleRowWidth() const;
     void FitControlWidths();
@@ -125,6 +127,7 @@ private:
     HWND hwnd_ = nullptr;
     BarPosition position_;
     CommandBarControls controls_{*this};
+    HFONT arrangedFont_ = nullptr;
 };
 
 class CommandBars {
@@ -133,8 +136,9 @@ public:
     CommandBars(const CommandBars&) = delete;
     CommandBars& operator=(const CommandBars&) = delete;
 
-    // Attaches the bars to their window; onLayout runs after every layout.
-    void Create(HWND parent, std::function<void()> onLayout);
+    // Attaches the bars to their window; each bar shows its text in font,
+    // and onLayout runs after every layout.
+    void Create(HWND parent, HFONT font, std::function<void()> onLayout);
 
     // A new bar on a row of its own below the others.
     CommandBar& Add(const std::wstring& title, BarPosition position);
@@ -143,6 +147,10 @@ public:
     // Lays the bars out again at the window's present width; nothing while
     // a LayoutHeld is alive.
     void RecalcLayout();
+    // After the window's size changed: the bars' rows depend only on its
+    // width and on the bars' font, so a change of height alone leaves them
+    // as laid out, and only onLayout runs, for the free area's new height.
+    void FollowWindowSize();
 
     // Holds the layout back while many controls are added: each would lay
     // out every bar again and measure every list entry, a cost that grows
@@ -172,12 +180,16 @@ public:
     bool HandleNotify(const NMHDR& header) const;
 
 private:
+    friend class CommandBar;
+
     HWND parent_ = nullptr;
+    HFONT font_ = nullptr;
     std::function<void()> onLayout_;
     std::vector<std::unique_ptr<CommandBar>> bars_;
     std::vector<std::vector<CommandBar*>> rows_;  // top to bottom, each left to right
     int freeTop_ = 0;
     int layoutHeld_ = 0;
+    int laidOutWidth_ = -1;  // the parent's client width at the last layout
 };
 
 // How an error report names these arguments.

@@ -15,6 +15,7 @@
 #include "core/runtime/conversions.h"
 #include "win/common/fonts.h"
 #include "win/imaging/gdiplus_resize.h"
+#include "win/main_window/photo_copies.h"
 #include "win/main_window/placeholder.h"
 #include "win/main_window/program_state.h"
 #include "win/resources/resource_ids.h"
@@ -32,6 +33,9 @@ enum ControlId { kPicBoxId = 100, kStatusBarId, kCommand1Id, kFontContainerId };
 // window's load and first resize, as the program expects: the platform
 // activates a window being shown before it sends the first WM_SIZE.
 constexpr UINT kActivatedMessage = WM_APP + 1;
+// Posted at the window's first activation: what the window needs only once
+// it is in use waits until that activation has sized it and fitted the photo.
+constexpr UINT kFirstActivationDoneMessage = WM_APP + 2;
 
 // The icons of the command bar, each tagged with the command it decorates;
 // three of them also have the keys the hidden toolbar asks for.
@@ -136,9 +140,8 @@ void Form1::CreateControls() {
     SetFontContainer(lblFontContainer);
     imNoImage.SetPicture(DrawPlaceholderPicture());
     ImageMenu = LoadImageMenu();
-    CommandBars1.Create(hwnd(), [this] { CommandBars1_Resize(); });
+    CommandBars1.Create(hwnd(), interfaceFont_.get(), [this] { CommandBars1_Resize(); });
     LoadKeys();
-    AcceptDrops();
 }
 
 void Form1::Form_Load() {
@@ -162,6 +165,16 @@ void Form1::Form_Activate() {
     });
 }
 
+// A drop needs the window on show, and old copies may go at any time: the
+// registration with the platform's drag-and-drop service and the search of
+// the copies folder wait until the first activation is done.
+void Form1::FinishStartAfterFirstActivation() {
+    err::TopLevelTrap(L"Form1.FinishStartAfterFirstActivation", [&] {
+        AcceptDrops();
+        RemoveOldPhotoCopies();
+    });
+}
+
 void Form1::Form_Unload(int16_t& Cancel) {
     err::TopLevelTrap(L"Form1.Form_Unload(Cancel)", [&] {
         SaveSetting(App().Title, kSettingsSection, kJpegQualityKey, std::to_wstring(Program().JpegQuality));
@@ -176,7 +189,8 @@ void Form1::Form_Resize() {
         Toolbar1.SetImage(L"Open", L"Open");
         Toolbar1.SetImage(L"Save", L"Save");
         Toolbar1.SetImage(L"About", L"Info");
-        ResizePhotoInProperties();
+        PhotoFitOwed = PhotoFitHeld;
+        if (!PhotoFitHeld) ResizePhotoInProperties();
         // A size the user gave is no preset's.
         if (!ResizingByPreset) {
             for (int button = kFirstPresetButton; button <= kLastPresetButton; ++button) {
@@ -244,14 +258,19 @@ LRESULT Form1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SIZE:
         // The bars first: the resize handler fits the photo below them.
         StatusBar1.Resize();
-        CommandBars1.RecalcLayout();
+        CommandBars1.FollowWindowSize();
         Form_Resize();
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) != WA_INACTIVE) ::PostMessageW(hwnd(), kActivatedMessage, 0, 0);
         return DefaultProcedure(message, wParam, lParam);
     case kActivatedMessage:
+        if (!firstActivationSeen_) ::PostMessageW(hwnd(), kFirstActivationDoneMessage, 0, 0);
+        firstActivationSeen_ = true;
         Form_Activate();
+        return 0;
+    case kFirstActivationDoneMessage:
+        FinishStartAfterFirstActivation();
         return 0;
     case WM_COMMAND:
         if (HIWORD(wParam) == 1 && lParam == 0) {

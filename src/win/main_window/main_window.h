@@ -120,6 +120,10 @@ private:
     int32_t ClientAreaRight = 0;
     int32_t ClientAreaBottom = 0;
     bool ResizingByPreset = false;
+    // While a preset changes the width, the resize handler lays out the bars
+    // but leaves the photo's fit owed to the change of height that follows.
+    bool PhotoFitHeld = false;
+    bool PhotoFitOwed = false;
     bool DraggingOut = false;  // the photo is being dragged out of the view
 
     void CreateControls();
@@ -137,15 +141,18 @@ private:
     void ShowViewMenu(POINT screenPoint);
     // The caption the command bar, or else the view's menu, gives a command.
     static const wchar_t* CommandCaption(CommandId id);
-    // Made when the window is: the keys' table, and the window as a drop target.
+    // Made when the window is: the keys' table; after its first activation:
+    // the window as a drop target, and old photo copies are removed.
     void LoadKeys();
     void AcceptDrops();
+    void FinishStartAfterFirstActivation();
     // The key an accelerator reports by its identifier, handed to the key handler.
     void AcceleratorKeyDown(WORD id);
 
     UniqueHfont interfaceFont_;
     UniqueHaccel accelerators_;
     DropTargetRegistration dropTarget_;
+    bool firstActivationSeen_ = false;  // the first activation came
 };
 
 inline std::wstring ErrTypeName(const Form1&) { return L"Form1"; }

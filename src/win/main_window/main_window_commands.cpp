@@ -68,17 +68,26 @@ void Form1::ApplyWorkAreaPreset(const WorkAreaPreset& preset) {
         const ScopedFlag byPreset(ResizingByPreset);
         change();
     };
-    // A maximised or minimised window is a normal one again first: only then
-    // does a size of its own apply.
-    if (::IsZoomed(hwnd()) || ::IsIconic(hwnd())) bySize([&] { ::ShowWindow(hwnd(), SW_RESTORE); });
+    // The photo is fitted once, at the final size: by the resize the height
+    // makes, or below when the height was already right.
     const int frame = ::GetSystemMetrics(SM_CYFRAME);
-    bySize([&] { SetWidth(static_cast<float>(PresetWindowWidth(preset.width, TwipsPerPixelX(), frame))); });
+    {
+        const ScopedFlag fitAtTheEnd(PhotoFitHeld);
+        // A maximised or minimised window is a normal one again first: only
+        // then does a size of its own apply.
+        if (::IsZoomed(hwnd()) || ::IsIconic(hwnd())) bySize([&] { ::ShowWindow(hwnd(), SW_RESTORE); });
+        bySize([&] { SetWidth(static_cast<float>(PresetWindowWidth(preset.width, TwipsPerPixelX(), frame))); });
+    }
     bySize([&] {
         const int caption = ::GetSystemMetrics(SM_CYCAPTION);
         const double height =
             PresetWindowHeight(preset.height, TwipsPerPixelY(), caption, frame, ClientAreaTop, StatusBarHeight());
         SetHeight(static_cast<float>(height));
     });
+    if (PhotoFitOwed) {
+        PhotoFitOwed = false;
+        ResizePhotoInProperties();
+    }
 }
 
 // The quality is kept until the window closes, when it is stored.
