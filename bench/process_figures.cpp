@@ -67,7 +67,15 @@ public:
     EmptyWindowProgram(const EmptyWindowProgram&) = delete;
     EmptyWindowProgram& operator=(const EmptyWindowProgram&) = delete;
 
-    bool WindowShown() const { return !test::TopLevelWindowsOf(process_.dwProcessId).empty(); }
+    // Shown and answering, as the program counts as started only once its
+    // window answers the benchmark's questions.
+    bool WindowShown() const {
+        for (const HWND window : test::TopLevelWindowsOf(process_.dwProcessId)) {
+            DWORD_PTR answer = 0;
+            if (::SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &answer)) return true;
+        }
+        return false;
+    }
     HANDLE Process() const { return process_.hProcess; }
 
 private:
