@@ -154,7 +154,8 @@ public:
 
     // Holds the layout back while many controls are added: each would lay
     // out every bar again and measure every list entry, a cost that grows
-    // with the square of the entries. The holder calls RecalcLayout after.
+    // with the square of the entries. Whoever holds it calls RecalcLayout
+    // once it is gone.
     class LayoutHeld {
     public:
         explicit LayoutHeld(CommandBars& bars) : bars_(bars) { ++bars_.layoutHeld_; }
