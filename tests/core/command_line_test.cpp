@@ -18,7 +18,8 @@ TEST(PhotoPathFromCommandLine, DecidesWhetherTheArgumentsNameAPhoto) {
         {L"C:\\Photos\\Cat.Gif", L"C:\\Photos\\Cat.Gif"},
         {L"C:\\Photos\\cat.JPEG", L"C:\\Photos\\cat.JPEG"},  // the shell hands over .jpeg too
         {L"C:\\Scans\\page.TIFF", L"C:\\Scans\\page.TIFF"}, {L"C:\\Shots\\screen.png", L"C:\\Shots\\screen.png"},
-        {L"C:\\Photos\\cat.webp", std::nullopt},
+        {L"C:\\Photos\\cat.webp", L"C:\\Photos\\cat.webp"},  // opened to be named as what it is
+        {L"C:\\Photos\\cat.svg", std::nullopt},
         {L"C:\\my.photos\\cat", std::nullopt},  // the "extension" is .photos\cat
         {L"a.jpg", L"a.jpg"},                   // a bare name loads from the current folder
     };

@@ -12,6 +12,7 @@ struct Start {
     std::wstring arguments;  // "@" stands for the test's folder
     SIZE shown;              // the photo's size in the status bar
     int error = 0;           // the number logged when the photo cannot be opened
+    bool toldPlainly = false;  // a message box says the format cannot be opened
 };
 
 TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
@@ -20,6 +21,7 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
     WritePhoto(folder.File(L"IMG_0001.JPG"), 320, 240);
     WritePhoto(folder.File(L"wide.bmp"), 3200, 1600, L"image/bmp");
     WritePhoto(folder.File(L"screen.png"), 500, 300, L"image/png");
+    WriteFileBytes(folder.File(L"photo.webp"), std::string("RIFF\x24\0\0\0WEBPVP8 ", 16));
     WritePhoto(folder.File(L"scan.TIFF"), 400, 500, L"image/tiff");
     const std::wstring portrait = folder.File(L"portrait.jpg");  // landscape pixels, to be turned right
     WritePhoto(portrait, 640, 480);
@@ -33,6 +35,7 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
         {L"an unquoted photo larger than the work area", L"@\\wide.bmp", {800, 400}},
         {L"a screenshot", L"@\\screen.png", {500, 300}},
         {L"a scan", L"\"@\\scan.TIFF\"", {400, 500}},
+        {L"a WebP picture", L"@\\photo.webp", kPlaceholder, 0, true},
         {L"several dropped files", L"\"@\\a b.jpg\" \"@\\IMG_0001.JPG\"", kPlaceholder},
         {L"a missing folder", L"\"@\\no such folder\\photo.jpg\"", {0, 0}, 76},
     };
@@ -46,6 +49,19 @@ TEST(StartTest, EachCommandLineShowsItsPhotoOrReportsIt) {
         RunningProgram program(arguments);
         ASSERT_NE(program.MainWindow(), nullptr);
         EXPECT_EQ(WindowTextOf(program.MainWindow()), texts::AppName);
+        if (start.toldPlainly) {
+            HWND box = nullptr;
+            WaitUntil(10000, [&] {
+                for (const HWND window : TopLevelWindowsOf(program.ProcessId(), texts::AppName))
+                    if (ClassNameOf(window) == L"#32770") box = window;
+                return box != nullptr;
+            });
+            ASSERT_NE(box, nullptr);
+            EXPECT_NE(WindowTextOf(::GetDlgItem(box, 0xFFFF)).find(L"WebP"), std::wstring::npos);
+            ::PostMessageW(box, WM_COMMAND, IDOK, 0);
+            // The start goes on once the box is answered.
+            EXPECT_TRUE(WaitUntil(5000, [] { return ReadSetting(L"Version", L"Major") != L"<absent>"; }));
+        }
         if (start.error) {
             EXPECT_TRUE(AcknowledgeReport(program));
             EXPECT_NE(log.NewEntries().find("  Number: " + std::to_string(start.error) + " = "),

@@ -1,7 +1,7 @@
 // The command-line rule with any argument string: a photo is named exactly
 // when the arguments are not empty, hold no quote-blank-quote of several
 // dropped files, and end, once every double quote is gone, in .jpg, .jpeg,
-// .bmp, .gif, .png, .tif or .tiff in any letter case; the path is then the arguments without quotes.
+// .bmp, .gif, .png, .tif, .tiff, .webp, .heic, .heif or .avif in any letter case; the path is then the arguments without quotes.
 #include <algorithm>
 
 #include "core/app/command_line.h"
@@ -21,7 +21,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     };
     const bool namesPhoto = arguments.find(L"\" \"") == std::wstring::npos &&
                             (endsIn(L".jpg") || endsIn(L".jpeg") || endsIn(L".bmp") || endsIn(L".gif") ||
-                             endsIn(L".png") || endsIn(L".tif") || endsIn(L".tiff"));
+                             endsIn(L".png") || endsIn(L".tif") || endsIn(L".tiff") || endsIn(L".webp") ||
+                             endsIn(L".heic") || endsIn(L".heif") || endsIn(L".avif"));
     TPR_FUZZ_CHECK(photo.has_value() == namesPhoto);
     TPR_FUZZ_CHECK(!photo || *photo == unquoted);
     return 0;

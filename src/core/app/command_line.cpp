@@ -16,9 +16,10 @@ std::optional<std::wstring> PhotoPathFromCommandLine(const std::wstring& argumen
     path.erase(std::remove(path.begin(), path.end(), L'"'), path.end());
 
     // Cameras write IMG_0001.JPG: the extension is matched in any letter case.
-    // The shell hands over every extension the program is offered for.
-    static constexpr std::array<const wchar_t*, 7> kPhotoExtensions = {L".jpg", L".jpeg", L".bmp", L".gif",
-                                                                       L".png", L".tif", L".tiff"};
+    // The shell hands over every extension the program is offered for. The
+    // formats it knows but cannot open count too, so that it can say so.
+    static constexpr std::array<const wchar_t*, 11> kPhotoExtensions = {
+        L".jpg", L".jpeg", L".bmp", L".gif", L".png", L".tif", L".tiff", L".webp", L".heic", L".heif", L".avif"};
     const std::wstring extension = AsciiLower(Spliting(path, L"."));
     const bool isPhoto = std::any_of(kPhotoExtensions.begin(), kPhotoExtensions.end(),
                                      [&](const wchar_t* known) { return extension == known; });

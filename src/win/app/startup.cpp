@@ -69,12 +69,10 @@ OpenTiming& OpenTimingOfThisStart() {
 }
 
 // Opens the photo that a command line names, by the rules of a start; false
-// when it names none.
+// when it names none, or one in a format the program cannot open.
 bool OpenCommandLinePhoto(Form1& form, const std::wstring& arguments) {
     const auto path = PhotoPathFromCommandLine(arguments);
-    if (!path) return false;
-    form.ShowPhotoFile(*path);
-    return true;
+    return path && form.ShowPhotoFile(*path);
 }
 
 uint32_t ReadLastOsError() { return ::GetLastError(); }

@@ -76,8 +76,9 @@ public:
     // Loads the photo at path into picImage, upright by the orientation its
     // camera recorded, and shows it fitted; its name becomes the current
     // photo's name only once it has loaded. Every way a photo comes in
-    // opens it here.
-    void ShowPhotoFile(const std::wstring& path);
+    // opens it here. False, once the user is told, for a photo in a format
+    // the program knows but cannot open; the photo on show stays.
+    bool ShowPhotoFile(const std::wstring& path);
     void RotateCCW();
     void RotateCW();
     void mnuHelpAbout_Click();

@@ -56,13 +56,13 @@ void Form1::bnOpen() {
     });
 }
 
-void Form1::ShowPhotoFile(const std::wstring& path) {
+bool Form1::ShowPhotoFile(const std::wstring& path) {
     PhotoFileStart told = ReadPhotoFileStart(path);
     // Formats the program knows but cannot decode are no program error: it
     // says so plainly, and the photo on show stays.
     if (const std::wstring message = UnopenablePhotoMessage(told.format); !message.empty()) {
         MsgBox(message, MB_ICONINFORMATION | MB_OK, hwnd());
-        return;
+        return false;
     }
     // The name changes only once the photo has loaded: a failed load keeps
     // the previous name with the previous picture. A photo that its camera
@@ -73,6 +73,7 @@ void Form1::ShowPhotoFile(const std::wstring& path) {
     Program().CurrentPhotoFileName = SplitingFolder(path, L"\\");
     Program().CurrentPhotoFacts = std::move(told.metadata);
     ResizePhotoInProperties();
+    return true;
 }
 
 std::wstring Form1::GetReportPath() {
