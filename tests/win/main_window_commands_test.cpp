@@ -82,6 +82,10 @@ TEST_F(Form1Test, OnlyTheFirstActivationAppliesTheDefaultPreset) {
     EXPECT_TRUE(win::Program().WindowActivated);
     EXPECT_TRUE(MeasuredWorkArea().cx == 800 && MeasuredWorkArea().cy == 600);
     EXPECT_TRUE(PresetPressed(probe, 5) && !PresetPressed(probe, 4));
+    // The window opened at that size: the activation had nothing to resize.
+    RECT activated{};
+    ::GetWindowRect(form.hwnd(), &activated);
+    EXPECT_TRUE(::EqualRect(&windowAsShown, &activated));
 
     DragToSize(form, 600, 450);
     const SIZE dragged = MeasuredWorkArea();

@@ -18,6 +18,7 @@ void Form1Test::SetUp() {
     err::InstallErrorServices({&platform, &files, &dialogs});
     win::Program().MainForm = &form;
     form.Show();
+    ::GetWindowRect(form.hwnd(), &windowAsShown);
     PumpMessages();
 }
 

@@ -44,6 +44,7 @@ protected:
     err::testing::FakeDialogs dialogs;
     win::Form1 form;
     win::MainWindowProbe probe{form};
+    RECT windowAsShown{};  // before its first activation
 };
 
 }  // namespace tpr::test

@@ -88,10 +88,16 @@ void Form1::Show() {
         const HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kAppIconId));
         RegisterWindowClass(kClassName, CS_HREDRAW | CS_VREDRAW, icon,
                             static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
-        // Until the first activation sizes it, the window opens at about the
-        // size that leaves an 800 x 600 work area.
+        // The window opens at the size its first activation gives it, an
+        // 800 x 600 work area: made at that width, the command bar is laid
+        // out once, and the activation finds no size to change, so a photo
+        // named at the start is fitted once before the first frame.
+        const WorkAreaPreset& opening = *PresetByCommandId(kCommandPreset800);
+        const int width =
+            PixelsX(PresetWindowWidth(opening.width, TwipsPerPixelX(), ::GetSystemMetrics(SM_CYFRAME)));
         CreateWindowOfClass(kClassName, texts::AppName.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0,
-                            CW_USEDEFAULT, CW_USEDEFAULT, 816, 700, nullptr);
+                            CW_USEDEFAULT, CW_USEDEFAULT, width, 700, nullptr);
+        ApplyWorkAreaPreset(opening);
     }
     ::ShowWindow(hwnd(), SW_SHOW);
     ::UpdateWindow(hwnd());
