@@ -76,9 +76,10 @@ args=("${quick[@]}" "Z:$photos/pillow.txt")
 for path in "${paths[@]}"; do args+=("Z:$path"); done
 export TPR_CFG="$cfg"
 # The Wine side runs on one processor. Under Wine each window call is a round
-# trip to the wineserver process, and on this virtual machine waking another
-# processor makes that trip about five times as long (some 40 us against 8,
-# where Windows makes a system call in well under one). Pinned, the trip is a
+# trip to the wineserver process, and on the shared virtual machines this is
+# measured on, waking another processor makes that trip about five times as
+# long (some 40 us against 8, where Windows makes a system call in well under
+# one). Pinned, the trip is a
 # hand-over on one processor; both the program and the empty window program
 # are timed so, and Pillow's figures do not depend on it.
 # Where the machine refuses to pin, the figures are taken unpinned and say so.
